@@ -1,0 +1,75 @@
+#include "calc/cycles.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+struct Period {
+    const char* kind;
+    calc::CyclePosition calc::CycleResult::*member;
+    std::int32_t days;
+};
+
+const Period kPeriods[] = {
+    {"intellect", &calc::CycleResult::intellect, calc::kIntellectPeriod},
+    {"emotion", &calc::CycleResult::emotion, calc::kEmotionPeriod},
+    {"physical", &calc::CycleResult::physical, calc::kPhysicalPeriod},
+};
+
+TEST(CycleProperties, PeriodsAreThirtyTwoTwentyEightAndTwentyThree) {
+    EXPECT_EQ(calc::kIntellectPeriod, 32);
+    EXPECT_EQ(calc::kEmotionPeriod, 28);
+    EXPECT_EQ(calc::kPhysicalPeriod, 23);
+}
+
+// Birth dates from 1890 to 2060 against today's dates from 1990 to 2040, real
+// and impossible days alike, so that T takes both signs.
+TEST(CycleProperties, HoldForABroadSweepOfDates) {
+    int checked = 0;
+    for (std::int32_t by = 1890; by <= 2060; by += 7) {
+        for (std::int32_t bm = 1; bm <= 13; bm += 2) {
+            for (std::int32_t bd = 0; bd <= 31; bd += 5) {
+                for (std::int32_t ty = 1990; ty <= 2040; ty += 17) {
+                    for (std::int32_t tm = 1; tm <= 12; tm += 3) {
+                        const std::int32_t td = 1 + (by + bd + tm) % 31;
+                        const calc::BirthDate birth{by, bm, bd};
+                        const calc::DayCount count = calc::CountDays(birth, ty, tm, td);
+                        const calc::CycleResult result = calc::ComputeCycles(birth, ty, tm, td);
+                        ASSERT_EQ(std::fmod(count.total * 4, 1.0), 0.0);
+                        ASSERT_EQ(count.whole, static_cast<std::int64_t>(std::trunc(count.total)));
+                        for (const Period& p : kPeriods) {
+                            const calc::CyclePosition pos = result.*p.member;
+                            SCOPED_TRACE(testing::Message() << p.kind << " birth " << by << "-"
+                                                            << bm << "-" << bd << " today " << ty
+                                                            << "-" << tm << "-" << td);
+                            ASSERT_EQ(std::int64_t{pos.cycles} * p.days + pos.day, count.whole);
+                            if (count.whole >= 0) {
+                                ASSERT_GE(pos.day, 0);
+                                ASSERT_LT(pos.day, p.days);
+                                ASSERT_GE(pos.cycles, 0);
+                            } else {
+                                ASSERT_LE(pos.day, 0);
+                                ASSERT_GT(pos.day, -p.days);
+                                ASSERT_LE(pos.cycles, 0);
+                            }
+                            ASSERT_EQ(pos.cycles,
+                                      static_cast<std::int32_t>(std::trunc(count.total / p.days)));
+                        }
+                        ++checked;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(checked, 5000);
+}
+
+TEST(CycleProperties, NeverTestsTheBirthYearForALeapYear) {
+    // A common birth year against a leap today counts February with 29 days.
+    EXPECT_EQ(calc::CountDays({1900, 2, 1}, 2000, 3, 1).offset, 29);
+    EXPECT_EQ(calc::CountDays({2000, 2, 1}, 1900, 3, 1).offset, 28);
+}
+
+} // namespace
