@@ -1,0 +1,78 @@
+// The start-up baseline: the cheapest Qt program that shows what qob shows on
+// its first frame, built from stock widgets only. Comparing qob with it tells
+// how much qob's own code adds to Qt's unavoidable start-up cost.
+
+#include <QApplication>
+#include <QColor>
+#include <QDialog>
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QRect>
+#include <QString>
+
+namespace {
+
+// The colour of the curve controls' frames; the start-up watcher waits for it.
+const QColor kCurveFrame(0, 20, 0);
+
+void addLabel(QDialog& dialog, const QString& text, const QRect& where) {
+    auto* label = new QLabel(text, &dialog);
+    label->setGeometry(where);
+}
+
+void addEdit(QDialog& dialog, const QString& text, const QRect& where) {
+    auto* edit = new QLineEdit(text, &dialog);
+    edit->setGeometry(where);
+}
+
+// Stands in for a curve control: an empty box with the same one-pixel frame.
+void addCurveBox(QDialog& dialog, const QRect& where) {
+    auto* box = new QFrame(&dialog);
+    box->setFrameStyle(QFrame::Box | QFrame::Plain);
+    box->setLineWidth(1);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::WindowText, kCurveFrame);
+    box->setPalette(palette);
+    box->setGeometry(where);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setFont(QFont(QStringLiteral("WenQuanYi Micro Hei"), 8));
+
+    QDialog dialog(nullptr, Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    dialog.setWindowTitle(QStringLiteral("vidad"));
+    dialog.setFixedSize(360, 237);
+
+    addLabel(dialog, QStringLiteral("vidad程序可以帮你了解你的生理节律处于什么状态"),
+             QRect(10, 6, 340, 16));
+    addLabel(dialog, QStringLiteral("有助于你安排工作学习休息。"), QRect(10, 22, 340, 16));
+    addLabel(dialog, QStringLiteral("请输入你的出生日期(阳历)"), QRect(10, 46, 200, 16));
+
+    addEdit(dialog, QStringLiteral("1983"), QRect(10, 66, 40, 20));
+    addLabel(dialog, QStringLiteral("年"), QRect(54, 66, 14, 20));
+    addEdit(dialog, QStringLiteral("12"), QRect(70, 66, 28, 20));
+    addLabel(dialog, QStringLiteral("月"), QRect(102, 66, 14, 20));
+    addEdit(dialog, QStringLiteral("30"), QRect(118, 66, 28, 20));
+    addLabel(dialog, QStringLiteral("日"), QRect(150, 66, 14, 20));
+
+    auto* ok = new QPushButton(QStringLiteral("确定"), &dialog);
+    ok->setDefault(true);
+    ok->setGeometry(QRect(280, 62, 70, 24));
+
+    addLabel(dialog, QStringLiteral("智力周期（33天）"), QRect(10, 106, 120, 16));
+    addLabel(dialog, QStringLiteral("情绪周期（28天）"), QRect(10, 152, 120, 16));
+    addLabel(dialog, QStringLiteral("体力周期（23天）"), QRect(10, 198, 120, 16));
+    addCurveBox(dialog, QRect(140, 94, 210, 41));
+    addCurveBox(dialog, QRect(141, 140, 208, 41));
+    addCurveBox(dialog, QRect(141, 187, 208, 39));
+
+    dialog.show();
+    return app.exec();
+}
