@@ -2,7 +2,6 @@
 #include "calc/parse_digits.h"
 
 #include <benchmark/benchmark.h>
-
 #include <string>
 
 namespace {

@@ -8,6 +8,7 @@ QOB_PACKAGES=(
   cmake ninja-build g++ pkg-config
   clang libclang-rt-14-dev
   libgtest-dev libbenchmark-dev
+  binutils-mingw-w64-x86-64 cpp python3
 )
 
 qob_as_root() {

@@ -19,8 +19,8 @@ bool IsLeapYear(std::int32_t year) {
 // lengths of months 1 to m - 1, slot 13 the whole year. Only this year's
 // February is ever counted.
 std::array<std::int64_t, 14> DaysBeforeMonth(std::int32_t year) {
-    const std::array<std::int32_t, 13> sz = {0,  31, IsLeapYear(year) ? 29 : 28,
-                                             31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const std::array<std::int32_t, 13> sz = {
+        0, 31, IsLeapYear(year) ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     std::array<std::int64_t, 14> before{};
     for (std::int32_t m = kFirstMonth; m < kPastLastMonth; ++m) {
         before[m + 1] = before[m] + sz[m];
@@ -62,9 +62,9 @@ CyclePosition Position(const DayCount& count, std::int32_t period) {
         return {static_cast<std::int32_t>(count.total / period),
                 static_cast<std::int32_t>(count.whole % period)};
     }
-    const std::int64_t whole = std::clamp<std::int64_t>(
-        count.whole, std::numeric_limits<std::int32_t>::min(),
-        std::numeric_limits<std::int32_t>::max());
+    const std::int64_t whole =
+        std::clamp<std::int64_t>(count.whole, std::numeric_limits<std::int32_t>::min(),
+                                 std::numeric_limits<std::int32_t>::max());
     return {static_cast<std::int32_t>(whole / period), static_cast<std::int32_t>(whole % period)};
 }
 

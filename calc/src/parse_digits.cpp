@@ -10,7 +10,9 @@
 namespace calc {
 namespace {
 
-bool IsGbkLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+bool IsGbkLeadByte(unsigned char byte) {
+    return byte >= 0x81 && byte <= 0xFE;
+}
 
 // Drops every space, walking the text a character at a time: a GBK
 // double-byte character is kept whole and judged by its first byte.
@@ -29,7 +31,9 @@ void RemoveSpaces(std::string& text) {
     text.resize(out);
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 

@@ -1,8 +1,7 @@
 #include "calc/cycles.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -41,9 +40,9 @@ TEST(CycleProperties, HoldForABroadSweepOfDates) {
                         ASSERT_EQ(count.whole, static_cast<std::int64_t>(std::trunc(count.total)));
                         for (const Period& p : kPeriods) {
                             const calc::CyclePosition pos = result.*p.member;
-                            SCOPED_TRACE(testing::Message() << p.kind << " birth " << by << "-"
-                                                            << bm << "-" << bd << " today " << ty
-                                                            << "-" << tm << "-" << td);
+                            SCOPED_TRACE(testing::Message()
+                                         << p.kind << " birth " << by << "-" << bm << "-" << bd
+                                         << " today " << ty << "-" << tm << "-" << td);
                             ASSERT_EQ(std::int64_t{pos.cycles} * p.days + pos.day, count.whole);
                             if (count.whole >= 0) {
                                 ASSERT_GE(pos.day, 0);

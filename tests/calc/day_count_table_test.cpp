@@ -1,7 +1,6 @@
 #include "calc/cycles.h"
 
 #include <gtest/gtest.h>
-
 #include <ostream>
 
 namespace {

@@ -1,8 +1,7 @@
 #include "calc/cycles.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <limits>
 #include <ostream>
 
@@ -30,8 +29,7 @@ TEST(ExtremeInputs, ReturnNormallyForEveryCombination) {
                             ASSERT_EQ(std::int64_t{r.intellect.cycles} * 32 + r.intellect.day,
                                       whole);
                             ASSERT_EQ(std::int64_t{r.emotion.cycles} * 28 + r.emotion.day, whole);
-                            ASSERT_EQ(std::int64_t{r.physical.cycles} * 23 + r.physical.day,
-                                      whole);
+                            ASSERT_EQ(std::int64_t{r.physical.cycles} * 23 + r.physical.day, whole);
                         }
                     }
                 }
@@ -60,7 +58,9 @@ const Beyond kBeyond[] = {
     {"today's month 13", {1983, 12, 30}, 13, false},
 };
 
-void PrintTo(const Beyond& c, std::ostream* out) { *out << c.what; }
+void PrintTo(const Beyond& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class BeyondTheRule : public testing::TestWithParam<Beyond> {};
 

@@ -1,8 +1,7 @@
 #include "calc/parse_digits.h"
 
-#include <gtest/gtest.h>
-
 #include <chrono>
+#include <gtest/gtest.h>
 #include <ostream>
 #include <string>
 
@@ -41,13 +40,25 @@ const ParseCase kCases[] = {
     {"tab before digits", "\t12", false, kUntouched},
     {"line break after digits", "12\n", false, kUntouched},
     {"full-width digits", "\xA3\xB1\xA3\xB2", false, kUntouched},
-    {"ideographic space", "\xA1\xA1" "12", false, kUntouched},
-    {"double-byte character whose second byte is a digit", "\x81\x31" "2", false, kUntouched},
+    {"ideographic space",
+     "\xA1\xA1"
+     "12",
+     false, kUntouched},
+    {"double-byte character whose second byte is a digit",
+     "\x81\x31"
+     "2",
+     false, kUntouched},
     {"lone lead byte at the end", "12\x81", false, kUntouched},
-    {"NUL byte inside", std::string("1\0" "2", 3), false, kUntouched},
+    {"NUL byte inside",
+     std::string("1\0"
+                 "2",
+                 3),
+     false, kUntouched},
 };
 
-void PrintTo(const ParseCase& c, std::ostream* out) { *out << c.what; }
+void PrintTo(const ParseCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class ParseDigitsTable : public testing::TestWithParam<ParseCase> {};
 
