@@ -9,6 +9,7 @@ QOB_PACKAGES=(
   clang libclang-rt-14-dev
   libgtest-dev libbenchmark-dev
   binutils-mingw-w64-x86-64 cpp python3
+  qt6-base-dev
 )
 
 qob_as_root() {

@@ -1,0 +1,48 @@
+#include "mynew.h"
+
+#include <QApplication>
+#include <QImage>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// A full paint of one intellect curve as the dialog sizes it.
+void PaintCurveControl(benchmark::State& state) {
+    mynew curve;
+    curve.resize(210, 41);
+    curve.SetKind(1);
+    curve.SetIntellectDay(2);
+    QImage image(curve.size(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        curve.render(&image);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(PaintCurveControl);
+
+// DrawDayMarker on a shown control: a synchronous repaint to the screen.
+void DrawDayMarkerOnScreen(benchmark::State& state) {
+    mynew curve;
+    curve.resize(210, 41);
+    curve.show();
+    QApplication::processEvents();
+    curve.SetKind(1);
+    std::int32_t day = 0;
+    for (auto _ : state) {
+        curve.SetIntellectDay(day++ % 32);
+        curve.DrawDayMarker();
+    }
+}
+BENCHMARK(DrawDayMarkerOnScreen);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

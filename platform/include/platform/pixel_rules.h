@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/color.h"
+
+#include <QRect>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+// Which pixels the drawing operations cover, as pure functions. Coordinates
+// may lie anywhere in the signed 32-bit range; results are clipped to the
+// surface, so far-away drawing costs nothing and paints nothing.
+namespace platform {
+
+// A rectangle in the window system's manner: right and bottom lie just
+// outside it.
+struct Rect {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+};
+
+struct Point {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+};
+
+struct Fill {
+    QRect area;
+    ColorRef color;
+};
+
+// The pixels of the rectangle from (left, top) spanning `width` by `height`
+// (64-bit, so sums of far coordinates cannot overflow) that lie inside `clip`.
+QRect ClipArea(std::int64_t left, std::int64_t top, std::int64_t width, std::int64_t height,
+               const QRect& clip);
+
+// The one-pixel 3-D frame on the outermost pixels of `r`: top and left edges in
+// `topLeft`, then right and bottom edges in `bottomRight`, which cover the
+// corners where they meet. Empty areas are left out.
+std::vector<Fill> FrameFills(const Rect& r, ColorRef topLeft, ColorRef bottomRight,
+                             const QRect& clip);
+
+// The pixels of a line from `from` up to, but not including, `to`, as
+// rectangles of whole pixels: one for a horizontal or vertical line, one per
+// pixel otherwise. At most one pixel per column (or row) of `clip` is looked at.
+std::vector<QRect> LineAreas(Point from, Point to, const QRect& clip);
+
+} // namespace platform

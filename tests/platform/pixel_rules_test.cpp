@@ -1,0 +1,120 @@
+#include "platform/pixel_rules.h"
+
+#include <chrono>
+#include <gtest/gtest.h>
+#include <limits>
+#include <map>
+#include <ostream>
+#include <set>
+#include <utility>
+
+namespace {
+
+using platform::Point;
+
+constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+const QRect kSurface(0, 0, 210, 41);
+
+std::set<std::pair<int, int>> PixelsOf(const std::vector<QRect>& areas) {
+    std::set<std::pair<int, int>> pixels;
+    for (const QRect& r : areas) {
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            for (int x = r.left(); x <= r.right(); ++x) {
+                pixels.insert({x, y});
+            }
+        }
+    }
+    return pixels;
+}
+
+struct StraightLine {
+    const char* what;
+    Point from, to;
+    QRect covered; // empty when nothing is painted
+};
+
+void PrintTo(const StraightLine& c, std::ostream* out) {
+    *out << c.what;
+}
+
+const StraightLine kStraightLines[] = {
+    {"rightward stops before its end", {0, 20}, {210, 20}, QRect(0, 20, 210, 1)},
+    {"leftward stops before its end", {9, 3}, {2, 3}, QRect(3, 3, 7, 1)},
+    {"downward stops before its end", {65, 0}, {65, 41}, QRect(65, 0, 1, 41)},
+    {"upward stops before its end", {5, 30}, {5, 10}, QRect(5, 11, 1, 20)},
+    {"same start and end paints nothing", {4, 4}, {4, 4}, QRect()},
+    {"a one-pixel line is its start pixel", {4, 4}, {5, 4}, QRect(4, 4, 1, 1)},
+    {"far to the right paints nothing", {134217721, 0}, {134217721, 41}, QRect()},
+    {"column far to the left paints nothing", {kMin, 0}, {kMin, 41}, QRect()},
+    {"across the whole range is clipped", {kMin, 7}, {kMax, 7}, QRect(0, 7, 210, 1)},
+    {"back across the whole range is clipped", {kMax, 7}, {kMin, 7}, QRect(0, 7, 210, 1)},
+    {"row below the surface paints nothing", {0, 41}, {210, 41}, QRect()},
+};
+
+class StraightLines : public testing::TestWithParam<StraightLine> {};
+
+TEST_P(StraightLines, CoverStartUpToButNotIncludingTheEnd) {
+    const StraightLine& c = GetParam();
+    const auto areas = platform::LineAreas(c.from, c.to, kSurface);
+    if (c.covered.isEmpty()) {
+        EXPECT_TRUE(areas.empty());
+    } else {
+        ASSERT_EQ(areas.size(), 1u);
+        EXPECT_EQ(areas.front(), c.covered);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, StraightLines, testing::ValuesIn(kStraightLines));
+
+TEST(SlantedLines, StepOnePixelPerColumnAndLeaveOutTheEnd) {
+    const auto pixels = PixelsOf(platform::LineAreas({0, 0}, {5, 5}, kSurface));
+    const std::set<std::pair<int, int>> expected = {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}};
+    EXPECT_EQ(pixels, expected);
+    const auto steep = PixelsOf(platform::LineAreas({3, 0}, {4, 10}, kSurface));
+    EXPECT_EQ(steep.size(), 10u);
+    EXPECT_TRUE(steep.count({3, 0}));
+    EXPECT_FALSE(steep.count({4, 10}));
+}
+
+TEST(SlantedLines, AcrossTheWholeRangeFinishAtOnceInsideTheSurface) {
+    const auto start = std::chrono::steady_clock::now();
+    const auto areas = platform::LineAreas({kMin, kMin}, {kMax, kMax}, kSurface);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
+    // The diagonal through the origin crosses the surface at (x, x).
+    const auto pixels = PixelsOf(areas);
+    EXPECT_EQ(pixels.size(), 41u);
+    for (const auto& [x, y] : pixels) {
+        EXPECT_EQ(x, y);
+    }
+}
+
+TEST(Frame, LiesOnTheOutermostPixelsWithBottomRightOverTheCorners) {
+    constexpr platform::ColorRef tl = 1;
+    constexpr platform::ColorRef br = 2;
+    std::map<std::pair<int, int>, platform::ColorRef> painted;
+    for (const platform::Fill& fill : platform::FrameFills({0, 0, 210, 41}, tl, br, kSurface)) {
+        for (const auto& pixel : PixelsOf({fill.area})) {
+            painted[pixel] = fill.color;
+        }
+    }
+    EXPECT_EQ(painted.size(), 2u * 210 + 2u * 39);
+    EXPECT_EQ(painted[std::pair(0, 0)], tl);
+    EXPECT_EQ(painted[std::pair(208, 0)], tl);
+    EXPECT_EQ(painted[std::pair(0, 39)], tl);
+    EXPECT_EQ(painted[std::pair(209, 0)], br);
+    EXPECT_EQ(painted[std::pair(0, 40)], br);
+    EXPECT_EQ(painted[std::pair(209, 40)], br);
+    EXPECT_FALSE(painted.count(std::pair(1, 1)));
+    EXPECT_FALSE(painted.count(std::pair(210, 0)));
+}
+
+TEST(Frame, OfFarOrEmptyRectanglesPaintsNothingInside) {
+    EXPECT_TRUE(platform::FrameFills({0, 0, 0, 0}, 1, 2, QRect(0, 0, 0, 0)).empty());
+    EXPECT_TRUE(platform::FrameFills({kMax - 5, kMax - 5, kMax, kMax}, 1, 2, kSurface).empty());
+    EXPECT_TRUE(platform::FrameFills({kMin, kMin, kMin + 3, kMin + 3}, 1, 2, kSurface).empty());
+    const auto huge = platform::FrameFills({kMin, kMin, kMax, kMax}, 1, 2, kSurface);
+    EXPECT_TRUE(huge.empty());
+}
+
+} // namespace

@@ -1,0 +1,171 @@
+#include "mynew.h"
+#include "pixels.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+#include <ostream>
+
+namespace {
+
+using test::kBlack;
+using test::kFrameGreen;
+using test::kWhite;
+
+QImage Render(mynew& curve, int width, int height) {
+    curve.resize(width, height);
+    return test::RenderOnWhite(curve);
+}
+
+// Rows of column x that the curve takes, leaving out the axis row.
+QList<int> CurveRows(const QImage& image, int x, int axis) {
+    QList<int> rows = test::RowsWith(image, x, kBlack);
+    rows.removeAll(axis);
+    return rows;
+}
+
+TEST(CurveControl, IsAStaticControlNamedMynew) {
+    mynew curve;
+    EXPECT_STREQ(curve.metaObject()->className(), "mynew");
+    EXPECT_STREQ(curve.metaObject()->superClass()->className(), "QLabel");
+}
+
+TEST(CurveControl, PaintsFrameAxisAndCurveButNoMarkerWhenFresh) {
+    mynew curve;
+    curve.setText("placeholder");
+    curve.setFrameStyle(QFrame::Box);
+    const QImage image = Render(curve, 210, 41);
+
+    EXPECT_EQ(test::ColumnsWith(image, 0, kFrameGreen).size(), 210);
+    EXPECT_EQ(test::ColumnsWith(image, 40, kFrameGreen).size(), 210);
+    EXPECT_EQ(test::RowsWith(image, 0, kFrameGreen).size(), 40); // the axis takes one
+    EXPECT_EQ(test::RowsWith(image, 209, kFrameGreen).size(), 40);
+    EXPECT_EQ(test::ColumnsWith(image, 20, kBlack).size(), 210);
+    EXPECT_TRUE(test::FullHeightColumns(image, kBlack).isEmpty());
+
+    const struct { int x, y; } kCurve[] = {{1, 19}, {2, 18}, {52, 1}, {105, 19}, {157, 38}};
+    for (const auto& point : kCurve) {
+        EXPECT_EQ(CurveRows(image, point.x, 20), QList<int>{point.y}) << "column " << point.x;
+    }
+    // Columns 0 and 209 have their curve pixel on the axis row.
+    EXPECT_TRUE(CurveRows(image, 0, 20).isEmpty());
+    EXPECT_TRUE(CurveRows(image, 209, 20).isEmpty());
+    int offAxis = 0;
+    for (int x = 0; x < 210; ++x) {
+        const QList<int> rows = CurveRows(image, x, 20);
+        ASSERT_LE(rows.size(), 1) << "column " << x;
+        offAxis += static_cast<int>(rows.size());
+        // Nothing but frame, axis and curve: the label's text and frame never show.
+        for (int y = 1; y < 40; ++y) {
+            const QColor c = image.pixelColor(x, y);
+            ASSERT_TRUE(c == kWhite || c == kBlack || (c == kFrameGreen && (x == 0 || x == 209)))
+                << x << "," << y;
+        }
+    }
+    EXPECT_GT(offAxis, 200);
+}
+
+TEST(CurveControl, TruncatesTheCurveAndUsesItsOwnAngleFactor) {
+    mynew curve;
+    const QImage image = Render(curve, 200, 40);
+    EXPECT_EQ(CurveRows(image, 150, 20), QList<int>{37}); // 37.99999999986
+    EXPECT_EQ(CurveRows(image, 50, 20), QList<int>{2});
+    EXPECT_EQ(CurveRows(image, 2, 20), QList<int>{18}); // 18.87
+}
+
+struct Marker {
+    const char* what;
+    std::int32_t kind;
+    void (mynew::*setter)(std::int32_t);
+    std::int32_t day;
+    QList<int> columns; // full-height black columns; empty for no marker
+};
+
+void PrintTo(const Marker& m, std::ostream* out) {
+    *out << m.what;
+}
+
+const Marker kMarkers[] = {
+    {"intellect day 10", 1, &mynew::SetIntellectDay, 10, {65}},
+    {"emotion day 10", 2, &mynew::SetEmotionDay, 10, {75}},
+    {"physical day 10", 3, &mynew::SetPhysicalDay, 10, {91}},
+    {"intellect day 0 on the left frame column", 1, &mynew::SetIntellectDay, 0, {0}},
+    {"intellect day 31", 1, &mynew::SetIntellectDay, 31, {203}},
+    {"emotion day 27", 2, &mynew::SetEmotionDay, 27, {202}},
+    {"physical day 22", 3, &mynew::SetPhysicalDay, 22, {200}},
+    {"no kind", 0, &mynew::SetIntellectDay, 10, {}},
+    {"kind 4", 4, &mynew::SetIntellectDay, 10, {}},
+    {"negative kind", -1, &mynew::SetIntellectDay, 10, {}},
+    {"day set for another kind", 1, &mynew::SetEmotionDay, 10, {0}},
+    {"intellect day -1", 1, &mynew::SetIntellectDay, -1, {}},
+    {"emotion day -1", 2, &mynew::SetEmotionDay, -1, {}},
+    {"physical day -1", 3, &mynew::SetPhysicalDay, -1, {}},
+    {"physical day -25", 3, &mynew::SetPhysicalDay, -25, {}},
+};
+
+class Markers : public testing::TestWithParam<Marker> {};
+
+TEST_P(Markers, StandAtTheDaysShareOfTheWidth) {
+    const Marker& m = GetParam();
+    mynew curve;
+    curve.SetKind(m.kind);
+    (curve.*m.setter)(m.day);
+    const QImage image = Render(curve, 210, 41);
+    EXPECT_EQ(test::FullHeightColumns(image, kBlack), m.columns);
+    EXPECT_EQ(test::ColumnsWith(image, 20, kBlack).size(), 210); // the rest is drawn
+}
+
+INSTANTIATE_TEST_SUITE_P(Days, Markers, testing::ValuesIn(kMarkers));
+
+TEST(CurveControl, SurvivesEverySmallSize) {
+    mynew curve;
+    curve.SetKind(3);
+    curve.SetPhysicalDay(5);
+    for (int w = 0; w <= 6; ++w) {
+        for (int h = 0; h <= 6; ++h) {
+            curve.resize(w, h);
+            curve.grab();
+        }
+    }
+    const QImage empty = Render(curve, 0, 0);
+    EXPECT_TRUE(empty.isNull() || empty.size().isEmpty());
+}
+
+TEST(CurveControl, LaysTheCurveOnTheAxisWhenFourPixelsHigh) {
+    mynew curve;
+    const QImage image = Render(curve, 50, 4);
+    EXPECT_EQ(test::ColumnsWith(image, 2, kBlack).size(), 50);
+    for (int x = 1; x < 49; ++x) {
+        EXPECT_EQ(test::RowsWith(image, x, kBlack), QList<int>{2}) << "column " << x;
+    }
+}
+
+TEST(CurveControl, KeepsBelowFourPixelsHighWithinTheControl) {
+    mynew curve;
+    for (int h = 1; h < 4; ++h) {
+        const QImage image = Render(curve, 50, h);
+        // The mirrored amplitude still leaves exactly one curve pixel per column.
+        for (int x = 1; x < 49; ++x) {
+            EXPECT_GE(test::RowsWith(image, x, kBlack).size(), 1) << h << " high, column " << x;
+        }
+    }
+}
+
+TEST(CurveControl, ShowsTheMarkerAtOnceAndOnlyTheCurrentOne) {
+    mynew curve;
+    curve.resize(210, 41);
+    curve.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&curve));
+    curve.DrawDayMarker();
+    EXPECT_TRUE(test::FullHeightColumns(test::OnScreen(curve), kBlack).isEmpty());
+
+    curve.SetKind(1);
+    curve.SetIntellectDay(10);
+    curve.DrawDayMarker();
+    EXPECT_EQ(test::FullHeightColumns(test::OnScreen(curve), kBlack), QList<int>{65});
+
+    curve.SetIntellectDay(31);
+    curve.DrawDayMarker();
+    EXPECT_EQ(test::FullHeightColumns(test::OnScreen(curve), kBlack), QList<int>{203});
+}
+
+} // namespace
