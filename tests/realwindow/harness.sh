@@ -1,0 +1,185 @@
+# shellcheck shell=bash
+# Real-window tests: the program runs on a private Xvfb, as a person would
+# start it, and is driven with xdotool, looked at with ImageMagick and xprop.
+# Sourced, not run. Everything it starts is ended on exit.
+#
+#   source tests/realwindow/harness.sh
+#   rw_start_xvfb
+#   rw_start build/default/ui/qob
+#   rw_wait_window
+#   rw_screenshot "$RW_DIR/first.png"
+#   [ "$(rw_colour_at "$RW_DIR/first.png" 140 94)" = "#001400" ] && rw_pass frame || rw_fail frame
+#   rw_finish
+
+RW_TIMEOUT=${RW_TIMEOUT:-10}
+# A fixed "today", so that what the program draws does not depend on the day
+# the test runs.
+RW_FAKETIME=${RW_FAKETIME:-@2026-12-07 12:00:00}
+RW_DIR=$(mktemp -d "${TMPDIR:-/tmp}/realwindow.XXXXXX")
+RW_XVFB_PID=
+RW_PID=
+RW_WIN=
+RW_PASSED=0
+RW_FAILED=0
+# The environment the program under test runs in, filled by rw_start_xvfb:
+# use it as `env "${RW_ENV[@]}" PROGRAM`.
+RW_ENV=()
+
+rw_cleanup() {
+    if [ -n "$RW_PID" ] && kill -0 "$RW_PID" 2>/dev/null; then
+        kill "$RW_PID" 2>/dev/null
+        wait "$RW_PID" 2>/dev/null
+    fi
+    if [ -n "$RW_XVFB_PID" ]; then
+        kill "$RW_XVFB_PID" 2>/dev/null
+        wait "$RW_XVFB_PID" 2>/dev/null
+    fi
+    # What a failed test saw stays for a person to look at.
+    if [ "$RW_FAILED" -eq 0 ] && [ -z "${RW_KEEP:-}" ]; then
+        rm -rf "$RW_DIR"
+    else
+        echo "screenshots and logs kept in $RW_DIR" >&2
+    fi
+}
+trap rw_cleanup EXIT
+trap 'exit 130' INT TERM
+
+rw_die() {
+    echo "FAIL: $*" >&2
+    RW_FAILED=$((RW_FAILED + 1))
+    exit 1
+}
+
+rw_pass() {
+    echo "ok: $*"
+    RW_PASSED=$((RW_PASSED + 1))
+}
+
+rw_fail() {
+    echo "FAIL: $*" >&2
+    RW_FAILED=$((RW_FAILED + 1))
+}
+
+# Prints the tally and returns non-zero if any check failed.
+rw_finish() {
+    echo "$RW_PASSED passed, $RW_FAILED failed"
+    [ "$RW_FAILED" -eq 0 ]
+}
+
+rw_faketime_lib() {
+    local lib
+    lib=$(dpkg -L libfaketime 2>/dev/null | grep '/libfaketime\.so\.1$' | head -n 1)
+    [ -n "$lib" ] && [ -f "$lib" ] || return 1
+    echo "$lib"
+}
+
+# Starts Xvfb on a display number it picks itself, so that tests can run side
+# by side, and exports DISPLAY.
+rw_start_xvfb() {
+    local lib number=""
+    lib=$(rw_faketime_lib) || rw_die "libfaketime is not installed"
+    local fifo="$RW_DIR/display"
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >"$RW_DIR/xvfb.log" 2>&1 &
+    RW_XVFB_PID=$!
+    # Xvfb writes the display number once it accepts connections.
+    read -r -t "$RW_TIMEOUT" number <"$fifo" || true
+    [ -n "$number" ] || rw_die "Xvfb did not start: $(cat "$RW_DIR/xvfb.log")"
+    export DISPLAY=":$number"
+    mkdir -m 700 "$RW_DIR/runtime"
+    # NO_FAKE_STAT keeps file times real: with faked ones fontconfig takes its
+    # caches for stale and rebuilds them on every start.
+    RW_ENV=(
+        "LD_PRELOAD=$lib"
+        "FAKETIME=$RW_FAKETIME"
+        NO_FAKE_STAT=1
+        QT_QPA_PLATFORM=xcb
+        "XDG_RUNTIME_DIR=$RW_DIR/runtime"
+    )
+}
+
+# rw_start PROGRAM [ARG...]: starts the program under test; its output goes
+# to $RW_DIR/program.log.
+rw_start() {
+    [ -x "$1" ] || rw_die "no program at $1"
+    env "${RW_ENV[@]}" "$@" >"$RW_DIR/program.log" 2>&1 &
+    RW_PID=$!
+}
+
+# rw_wait_window [TITLE_REGEX]: waits until the program's top-level window is
+# mapped and sets RW_WIN.
+rw_wait_window() {
+    local title=${1:-^vidad\$}
+    RW_WIN=$(timeout "$RW_TIMEOUT" xdotool search --sync --onlyvisible --all \
+        --pid "$RW_PID" --name "$title" 2>/dev/null | head -n 1)
+    [ -n "$RW_WIN" ] ||
+        rw_die "no visible window titled '$title' in ${RW_TIMEOUT}s; program said: $(cat "$RW_DIR/program.log")"
+}
+
+# With no window manager a window gets the keyboard only when given it.
+rw_focus() {
+    timeout "$RW_TIMEOUT" xdotool windowfocus --sync "$RW_WIN" || rw_die "cannot focus $RW_WIN"
+}
+
+# rw_key KEY...: key names as xdotool knows them (Return, Escape, ctrl+a).
+rw_key() {
+    xdotool key --delay 20 "$@"
+}
+
+rw_type() {
+    xdotool type --delay 20 "$1"
+}
+
+rw_screenshot() {
+    import -window "$RW_WIN" "$1" || rw_die "cannot take a screenshot of $RW_WIN"
+}
+
+# rw_colour_at FILE X Y: prints the pixel's colour as #RRGGBB.
+rw_colour_at() {
+    echo "#$(convert "$1" -depth 8 -format "%[hex:p{$2,$3}]" info:)"
+}
+
+# rw_find_colour FILE '#RRGGBB': prints "X,Y" of the first pixel of that colour
+# in reading order; fails when there is none. awk reads to the end, since
+# leaving early would break convert's pipe and fail the test under pipefail.
+rw_find_colour() {
+    convert "$1" -depth 8 txt:- |
+        awk -v want="$2" '!found && toupper($3) == toupper(want) { sub(":", "", $1); print $1; found = 1 }
+                          END { exit !found }'
+}
+
+# rw_screenshot_showing FILE '#RRGGBB': a window is mapped before it is
+# painted, so screenshots are taken again until one shows the colour. Prints
+# "X,Y" of the first such pixel; fails if none shows up in time.
+rw_screenshot_showing() {
+    local end=$((SECONDS + RW_TIMEOUT))
+    while [ "$SECONDS" -lt "$end" ]; do
+        rw_screenshot "$1"
+        rw_find_colour "$1" "$2" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# rw_prop NAME: the window property as xprop prints it.
+rw_prop() {
+    xprop -id "$RW_WIN" "$1"
+}
+
+# Prints the window's client size as WIDTHxHEIGHT.
+rw_size() {
+    xwininfo -id "$RW_WIN" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'
+}
+
+# Waits for the program to exit by itself; fails if it is still running.
+rw_wait_exit() {
+    local end=$((SECONDS + RW_TIMEOUT))
+    while kill -0 "$RW_PID" 2>/dev/null && [ "$SECONDS" -lt "$end" ]; do
+        sleep 0.1
+    done
+    if kill -0 "$RW_PID" 2>/dev/null; then
+        return 1
+    fi
+    wait "$RW_PID" 2>/dev/null
+    RW_PID=
+}
