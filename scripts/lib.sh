@@ -10,6 +10,9 @@ QOB_PACKAGES=(
   libgtest-dev libbenchmark-dev
   binutils-mingw-w64-x86-64 cpp python3
   qt6-base-dev
+  fonts-wqy-microhei
+  libx11-dev libxdamage-dev libxfixes-dev
+  xvfb xdotool imagemagick libfaketime x11-utils
 )
 
 qob_as_root() {
