@@ -6,7 +6,7 @@
 set -uo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-# shellcheck source=harness.sh
+# shellcheck source-path=SCRIPTDIR source=harness.sh
 source "$here/harness.sh"
 
 program=${1:-$here/../../build/default/bench/startup/bare_dialog}

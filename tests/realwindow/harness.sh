@@ -7,8 +7,11 @@
 #   rw_start_xvfb
 #   rw_start build/default/ui/qob
 #   rw_wait_window
-#   rw_screenshot "$RW_DIR/first.png"
-#   [ "$(rw_colour_at "$RW_DIR/first.png" 140 94)" = "#001400" ] && rw_pass frame || rw_fail frame
+#   if rw_screenshot_showing "$RW_DIR/first.png" '#001400' >/dev/null; then
+#       rw_pass "curve frames drawn"
+#   else
+#       rw_fail "no curve frame colour"
+#   fi
 #   rw_finish
 
 RW_TIMEOUT=${RW_TIMEOUT:-10}
