@@ -1,0 +1,42 @@
+#include "platform/dialog_units.h"
+
+#include <QFontMetrics>
+
+namespace platform {
+namespace {
+
+constexpr char kShellDialogFont[] = "MS Shell Dlg";
+constexpr char kDialogFamily[] = "WenQuanYi Micro Hei";
+
+// a * b / c rounded to nearest, halves away from zero.
+int MulDiv(int a, int b, int c) {
+    const long long product = static_cast<long long>(a) * b;
+    const long long half = c / 2;
+    return static_cast<int>(product >= 0 ? (product + half) / c : (product - half) / c);
+}
+
+} // namespace
+
+QFont DialogFont(const DialogTemplate& dialog) {
+    const bool shell = qstrcmp(dialog.fontName, kShellDialogFont) == 0;
+    QFont font(shell ? QString(kDialogFamily) : QString::fromUtf8(dialog.fontName));
+    font.setPointSize(dialog.pointSize);
+    return font;
+}
+
+BaseUnits BaseUnitsOf(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const int w52 = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    return {(w52 / 26 + 1) / 2, metrics.height()};
+}
+
+QRect MapDialogRect(const DialogUnitRect& rect, const BaseUnits& base) {
+    const int left = MulDiv(rect.x, base.x, 4);
+    const int top = MulDiv(rect.y, base.y, 8);
+    const int right = MulDiv(rect.x + rect.width, base.x, 4);
+    const int bottom = MulDiv(rect.y + rect.height, base.y, 8);
+    return QRect(left, top, right - left, bottom - top);
+}
+
+} // namespace platform

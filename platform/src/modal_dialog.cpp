@@ -1,0 +1,246 @@
+#include "platform/modal_dialog.h"
+
+#include "platform/digits_only_filter.h"
+#include "platform/modal_run.h"
+#include "platform/resources.h"
+#include "platform/window_styles.h"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace platform {
+namespace {
+
+Qt::WindowFlags WindowFlagsOf(const DialogTemplate& dialog) {
+    // An application window is a normal top-level window with a task-bar
+    // entry of its own; other dialogs are transient dialog windows.
+    Qt::WindowFlags flags = (dialog.exStyle & WS_EX_APPWINDOW) ? Qt::Window : Qt::Dialog;
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (dialog.style & WS_SYSMENU) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    }
+    if (dialog.style & WS_MINIMIZEBOX) {
+        flags |= Qt::WindowMinimizeButtonHint;
+    }
+    if (dialog.style & WS_MAXIMIZEBOX) {
+        flags |= Qt::WindowMaximizeButtonHint;
+    }
+    return flags;
+}
+
+QWidget* NewControl(const ControlTemplate& spec) {
+    switch (spec.controlClass) {
+    case ControlClass::Button:
+        return new QPushButton;
+    case ControlClass::Edit:
+        return new QLineEdit;
+    case ControlClass::Static:
+        break;
+    }
+    return new QLabel;
+}
+
+void ApplyButton(QPushButton& button, const ControlTemplate& spec) {
+    button.setText(QString::fromUtf8(spec.text));
+    button.setDefault(spec.style & BS_DEFPUSHBUTTON);
+}
+
+void ApplyEdit(QLineEdit& edit, const ControlTemplate& spec) {
+    edit.setText(QString::fromUtf8(spec.text));
+    edit.setFrame(spec.style & WS_BORDER);
+    if (spec.style & ES_NUMBER) {
+        edit.installEventFilter(new DigitsOnlyFilter(&edit));
+    }
+}
+
+void ApplyStatic(QLabel& label, const ControlTemplate& spec, const QRect& area) {
+    if ((spec.style & SS_TYPEMASK) == SS_ICON) {
+        // An icon shows at its own size from the rectangle's top-left corner.
+        label.setPixmap(LoadIcon(spec.iconId).pixmap(kIconSize));
+        label.setGeometry(QRect(area.topLeft(), QSize(kIconSize, kIconSize)));
+        return;
+    }
+    label.setTextFormat(Qt::PlainText);
+    label.setText(QString::fromUtf8(spec.text));
+    label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label.setWordWrap(true);
+}
+
+} // namespace
+
+ModalDialog::ModalDialog(const DialogTemplate& dialogTemplate, QWidget* parent)
+    : QDialog(parent), template_(dialogTemplate) {}
+
+ModalDialog::~ModalDialog() = default;
+
+int ModalDialog::DoModal() {
+    Create();
+    return RunModal(*this);
+}
+
+void ModalDialog::Create() {
+    if (created_) {
+        return;
+    }
+    created_ = true;
+    SetUpWindow();
+    CreateControls();
+    SetTabOrderAndFocus(OnDialogInit());
+}
+
+QWidget* ModalDialog::GetDlgItem(int id) const {
+    for (const Control& control : controls_) {
+        if (control.spec->id == id) {
+            return control.widget;
+        }
+    }
+    return nullptr;
+}
+
+SystemMenu* ModalDialog::GetSystemMenu(bool revert) {
+    if (!(template_.style & WS_SYSMENU)) {
+        return nullptr;
+    }
+    if (systemMenu_ && !revert) {
+        return systemMenu_.get();
+    }
+    systemMenu_ =
+        std::make_unique<SystemMenu>(this, [this](std::uint32_t id) { OnSystemCommand(id, 0); });
+    if (template_.style & WS_MINIMIZEBOX) {
+        systemMenu_->AppendItem(SC_MINIMIZE, QStringLiteral("最小化(&N)"));
+    }
+    systemMenu_->AppendItem(SC_CLOSE, QStringLiteral("关闭(&C)"));
+    return systemMenu_.get();
+}
+
+void ModalDialog::BindControls(DataExchange&) {}
+
+bool ModalDialog::OnDialogInit() {
+    DataExchange dx(*this);
+    BindControls(dx);
+    return true;
+}
+
+void ModalDialog::OnCommand(int id) {
+    if (id == IDOK) {
+        accept();
+    } else if (id == IDCANCEL) {
+        reject();
+    }
+}
+
+void ModalDialog::OnSystemCommand(std::uint32_t id, std::intptr_t) {
+    switch (id & 0xFFF0) {
+    case SC_MINIMIZE:
+        showMinimized();
+        break;
+    case SC_CLOSE:
+        OnCommand(IDCANCEL);
+        break;
+    default:
+        break;
+    }
+}
+
+void ModalDialog::contextMenuEvent(QContextMenuEvent* event) {
+    if (SystemMenu* menu = GetSystemMenu(false)) {
+        menu->Popup(event->globalPos());
+    }
+}
+
+void ModalDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(0, 0),
+                                    mapToGlobal(QPoint(0, 0)));
+        contextMenuEvent(&menuEvent);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+// The title bar's close button is the window menu's Close.
+void ModalDialog::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    OnSystemCommand(SC_CLOSE, 0);
+}
+
+void ModalDialog::SetUpWindow() {
+    setWindowFlags(WindowFlagsOf(template_));
+    setWindowTitle(QString::fromUtf8(template_.caption));
+    setFont(DialogFont(template_));
+    base_ = BaseUnitsOf(font());
+    const QSize size = MapDialogRect({0, 0, template_.width, template_.height}, base_).size();
+    if (template_.style & WS_THICKFRAME) {
+        resize(size);
+    } else {
+        setFixedSize(size);
+    }
+}
+
+void ModalDialog::CreateControls() {
+    controls_.reserve(template_.controls.size());
+    for (const ControlTemplate& spec : template_.controls) {
+        QWidget* widget = NewControl(spec);
+        controls_.push_back({&spec, widget});
+        ApplyTemplate(*widget, spec);
+    }
+}
+
+void ModalDialog::ApplyTemplate(QWidget& widget, const ControlTemplate& spec) {
+    widget.setParent(this);
+    const QRect area = MapDialogRect(spec.rect, base_);
+    widget.setGeometry(area);
+    if (auto* button = qobject_cast<QPushButton*>(&widget)) {
+        ApplyButton(*button, spec);
+        connect(button, &QPushButton::clicked, this, [this, id = spec.id] { OnCommand(id); });
+    } else if (auto* edit = qobject_cast<QLineEdit*>(&widget)) {
+        ApplyEdit(*edit, spec);
+    } else if (auto* label = qobject_cast<QLabel*>(&widget)) {
+        ApplyStatic(*label, spec, area);
+    }
+    const bool focusable = spec.controlClass != ControlClass::Static;
+    widget.setFocusPolicy((spec.style & WS_TABSTOP) ? Qt::StrongFocus
+                          : focusable               ? Qt::ClickFocus
+                                                    : Qt::NoFocus);
+    widget.setVisible(spec.style & WS_VISIBLE);
+}
+
+void ModalDialog::Attach(int id, QWidget& member) {
+    for (Control& control : controls_) {
+        if (control.spec->id == id) {
+            ApplyTemplate(member, *control.spec);
+            member.stackUnder(control.widget);
+            delete control.widget;
+            control.widget = &member;
+            return;
+        }
+    }
+}
+
+// Template order is the tab order; the first visible, enabled tab stop
+// starts with the focus unless the initialisation placed it itself.
+void ModalDialog::SetTabOrderAndFocus(bool focusFirst) {
+    QWidget* previous = nullptr;
+    QWidget* first = nullptr;
+    for (const Control& control : controls_) {
+        QWidget* widget = control.widget;
+        if (!(control.spec->style & WS_TABSTOP)) {
+            continue;
+        }
+        if (previous) {
+            setTabOrder(previous, widget);
+        }
+        previous = widget;
+        if (!first && !widget->isHidden() && widget->isEnabled()) {
+            first = widget;
+        }
+    }
+    if (focusFirst && first) {
+        first->setFocus();
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,41 @@
+#include "platform/window_text.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStringEncoder>
+
+namespace platform {
+
+std::string ToGbk(const QString& text) {
+    QStringEncoder encoder("GBK");
+    const QByteArray bytes = encoder(text);
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+std::string GetWindowText(const QWidget& widget) {
+    if (const auto* edit = qobject_cast<const QLineEdit*>(&widget)) {
+        return ToGbk(edit->text());
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
+        return ToGbk(label->text());
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
+        return ToGbk(button->text());
+    }
+    return ToGbk(widget.windowTitle());
+}
+
+void SetWindowText(QWidget& widget, const QString& text) {
+    if (auto* edit = qobject_cast<QLineEdit*>(&widget)) {
+        edit->setText(text);
+    } else if (auto* label = qobject_cast<QLabel*>(&widget)) {
+        label->setText(text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
+        button->setText(text);
+    } else {
+        widget.setWindowTitle(text);
+    }
+}
+
+} // namespace platform

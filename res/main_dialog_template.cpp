@@ -1,0 +1,51 @@
+#include "dialog_templates.h"
+#include "platform/window_styles.h"
+#include "resource.h"
+
+namespace res {
+namespace {
+
+using namespace platform;
+using enum ControlClass;
+
+constexpr std::uint32_t kVisible = WS_VISIBLE;
+constexpr std::uint32_t kLabel = SS_LEFT | WS_VISIBLE | WS_GROUP;
+constexpr std::uint32_t kDateField =
+    ES_AUTOHSCROLL | ES_NUMBER | WS_BORDER | WS_VISIBLE | WS_TABSTOP;
+
+// Template order is creation and tab order: the OK button first, then the
+// hidden Cancel button that only carries the cancel command, then the
+// curves, labels, prompt and units, and the three date fields last.
+constexpr ControlTemplate kControls[] = {
+    {IDOK, Button, "确定", BS_DEFPUSHBUTTON | kVisible | WS_TABSTOP, {183, 32, 50, 18}},
+    {IDCANCEL, Button, "取消", BS_PUSHBUTTON | WS_TABSTOP, {183, 60, 50, 16}},
+    {IDC_CURVE_INTELLECT, Static, "Static", SS_LEFT | kVisible | WS_GROUP, {93, 58, 140, 25}},
+    {IDC_CURVE_EMOTION, Static, "", SS_LEFT | kVisible, {94, 86, 139, 25}},
+    {IDC_CURVE_PHYSICAL, Static, "", SS_LEFT | kVisible, {94, 115, 139, 24}},
+    {IDC_LABEL_INTELLECT, Static, "智力周期（33天）", kLabel, {7, 57, 66, 17}},
+    {IDC_LABEL_EMOTION, Static, "情绪周期（28天）", kLabel, {7, 87, 64, 17}},
+    {IDC_LABEL_PHYSICAL, Static, "体力周期（23天）", kLabel, {7, 117, 71, 22}},
+    {-1, Static, "请输入你的出生日期(阳历)", kLabel, {10, 33, 54, 18}},
+    {-1, Static, "日", kLabel, {173, 36, 8, 8}},
+    {-1, Static, "月", kLabel, {141, 36, 10, 9}},
+    {-1, Static, "年", kLabel, {111, 36, 8, 9}},
+    {IDC_EDIT_YEAR, Edit, "", kDateField, {77, 34, 32, 13}},
+    {IDC_EDIT_MONTH, Edit, "", kDateField, {121, 34, 18, 12}},
+    {IDC_EDIT_DAY, Edit, "", kDateField, {151, 33, 21, 13}},
+};
+
+} // namespace
+
+const DialogTemplate kMainDialog = {
+    IDD_MAIN_DIALOG,
+    "vidad",
+    "MS Shell Dlg",
+    8,
+    240,
+    146,
+    DS_SHELLFONT | DS_MODALFRAME | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+    WS_EX_APPWINDOW,
+    kControls,
+};
+
+} // namespace res

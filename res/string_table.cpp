@@ -1,0 +1,16 @@
+#include "string_table.h"
+
+#include "resource.h"
+
+namespace res {
+namespace {
+
+constexpr platform::StringResource kStrings[] = {
+    {IDS_ABOUTBOX, "关于vidad(&A)..."},
+};
+
+} // namespace
+
+const std::span<const platform::StringResource> kStringTable = kStrings;
+
+} // namespace res

@@ -1,0 +1,7 @@
+#include "biorhythm_app.h"
+
+int main(int argc, char** argv) {
+    CBiorhythmApp app(argc, argv);
+    app.StartInstance();
+    return 0;
+}
