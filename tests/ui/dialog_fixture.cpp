@@ -1,0 +1,79 @@
+#include "dialog_fixture.h"
+
+#include "pixels.h"
+#include "platform/resources.h"
+#include "resource.h"
+#include "string_table.h"
+
+#include <QMessageBox>
+#include <QTest>
+
+void DialogTest::SetUp() {
+    platform::SetStringTable(res::kStringTable);
+    platform::SetClockForTesting([this] { return today; });
+    closeBox = [](QDialog& box) {
+        for (auto* button : box.findChildren<QPushButton*>()) {
+            if (button->isDefault() || qobject_cast<QMessageBox*>(&box)) {
+                button->click();
+                return;
+            }
+        }
+    };
+    platform::SetModalHookForTesting([this](QDialog& box) {
+        ShownBox shown{box.windowTitle(), {}, {}, false, box.parentWidget()};
+        if (auto* message = qobject_cast<QMessageBox*>(&box)) {
+            shown.text = message->text();
+            shown.hasIcon = message->icon() != QMessageBox::NoIcon;
+        }
+        for (auto* button : box.findChildren<QPushButton*>()) {
+            shown.buttons << button->text();
+        }
+        boxes.push_back(shown);
+        box.show();
+        closeBox(box);
+        return box.result();
+    });
+    dlg = std::make_unique<CBiorhythmDlg>();
+    dlg->Create();
+    dlg->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
+}
+
+void DialogTest::TearDown() {
+    dlg.reset();
+    platform::SetModalHookForTesting({});
+    platform::SetClockForTesting({});
+}
+
+void DialogTest::SetToday(int year, int month, int day) {
+    today = {year, month, day};
+}
+
+void DialogTest::Type(int id, const QString& text) {
+    Edit(id).setText(text);
+}
+
+void DialogTest::PressEnter() {
+    QTest::keyClick(dlg.get(), Qt::Key_Return);
+}
+
+QLineEdit& DialogTest::Edit(int id) const {
+    return *qobject_cast<QLineEdit*>(dlg->GetDlgItem(id));
+}
+
+QLabel& DialogTest::Label(int id) const {
+    return *qobject_cast<QLabel*>(dlg->GetDlgItem(id));
+}
+
+QList<int> DialogTest::MarkerColumns(int curveId) {
+    const QRect area = dlg->GetDlgItem(curveId)->geometry();
+    return test::FullHeightColumns(test::OnScreen(*dlg).copy(area), test::kBlack);
+}
+
+void DialogTest::ExpectLabels(const QStringList& intellectEmotionPhysical) const {
+    const int ids[] = {IDC_LABEL_INTELLECT, IDC_LABEL_EMOTION, IDC_LABEL_PHYSICAL};
+    ASSERT_EQ(intellectEmotionPhysical.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(LabelText(ids[i]), intellectEmotionPhysical[i]);
+    }
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "biorhythm_dlg.h"
+#include "platform/clock.h"
+#include "platform/modal_run.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+// What a modal box showed while the dialog ran it.
+struct ShownBox {
+    QString title;
+    QString text;
+    QStringList buttons;
+    bool hasIcon = false;
+    QWidget* owner = nullptr;
+};
+
+// The main dialog shown as at start-up, with today fixed at 2026-12-07. Modal
+// boxes are answered by `closeBox` (by default: pressing their default
+// button) and recorded in `boxes`, so no test waits on one.
+class DialogTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    void SetToday(int year, int month, int day);
+    void Type(int id, const QString& text); // as pasted: nothing is filtered
+    void PressEnter();
+
+    QLineEdit& Edit(int id) const;
+    QLabel& Label(int id) const;
+    QString LabelText(int id) const { return Label(id).text(); }
+    void ExpectLabels(const QStringList& intellectEmotionPhysical) const;
+
+    // Full-height black columns of a curve control as it is on screen.
+    QList<int> MarkerColumns(int curveId);
+
+    std::unique_ptr<CBiorhythmDlg> dlg;
+    std::vector<ShownBox> boxes;
+    std::function<void(QDialog&)> closeBox;
+    platform::LocalDate today{2026, 12, 7};
+};

@@ -1,0 +1,156 @@
+#include "about_dlg.h"
+#include "dialog_fixture.h"
+#include "platform/resources.h"
+#include "platform/window_styles.h"
+#include "resource.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QStringList EntriesOf(const QMenu& menu) {
+    QStringList entries;
+    for (const QAction* action : menu.actions()) {
+        entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    return entries;
+}
+
+class WindowMenu : public DialogTest {
+protected:
+    // Opens the dialog's menu with a right click on its free area.
+    QMenu& OpenMenu() {
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 120),
+                                dlg->mapToGlobal(QPoint(5, 120)));
+        QApplication::sendEvent(dlg.get(), &click);
+        QMenu* menu = dlg->findChild<QMenu*>();
+        EXPECT_TRUE(menu && menu->isVisible());
+        return *menu;
+    }
+
+    void Choose(QMenu& menu, std::uint32_t command) {
+        for (QAction* action : menu.actions()) {
+            if (!action->isSeparator() && action->data().toUInt() == command) {
+                action->trigger();
+                return;
+            }
+        }
+        ADD_FAILURE() << "no entry for command " << command;
+    }
+};
+
+TEST_F(WindowMenu, OffersMinimizeCloseAndAbout) {
+    EXPECT_EQ(EntriesOf(OpenMenu()),
+              (QStringList{"最小化(&N)", "关闭(&C)", "-", "关于vidad(&A)..."}));
+}
+
+TEST_F(WindowMenu, OpensFromTheKeyboardToo) {
+    QTest::keyClick(dlg.get(), Qt::Key_F10, Qt::ShiftModifier);
+    const QMenu* menu = dlg->findChild<QMenu*>();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+}
+
+struct Closing {
+    const char* what;
+    std::function<void(QDialog&)> close;
+};
+
+void PrintTo(const Closing& c, std::ostream* out) {
+    *out << c.what;
+}
+
+const Closing kClosings[] = {
+    {"OK button", [](QDialog& box) { box.findChild<QPushButton*>()->click(); }},
+    {"Enter", [](QDialog& box) { QTest::keyClick(&box, Qt::Key_Return); }},
+    {"Escape", [](QDialog& box) { QTest::keyClick(&box, Qt::Key_Escape); }},
+    {"close button", [](QDialog& box) { box.close(); }},
+};
+
+class AboutBox : public WindowMenu, public testing::WithParamInterface<Closing> {};
+
+TEST_P(AboutBox, ShowsTheSameContentsEachTimeAndEveryWayOfClosingEndsIt) {
+    std::vector<QStringList> shown;
+    closeBox = [&](QDialog& box) {
+        QStringList texts;
+        for (const QLabel* label : box.findChildren<QLabel*>()) {
+            texts << (label->pixmap().isNull() ? label->text()
+                                               : QStringLiteral("icon %1").arg(label->width()));
+        }
+        shown.push_back(texts);
+        EXPECT_FALSE(box.windowFlags() & Qt::WindowMinimizeButtonHint);
+        EXPECT_FALSE(box.windowFlags() & Qt::WindowMaximizeButtonHint);
+        EXPECT_EQ(box.minimumSize(), box.maximumSize());
+        GetParam().close(box);
+        EXPECT_FALSE(box.isVisible());
+    };
+    for (int i = 0; i < 2; ++i) {
+        Choose(OpenMenu(), IDM_ABOUTBOX);
+    }
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].title, "关于 qob");
+    EXPECT_EQ(boxes[0].buttons, QStringList{"确定"});
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0], (QStringList{"icon 32", "vidad 1.0 版", "版权所有 (C) 2026"}));
+    EXPECT_EQ(shown[1], shown[0]);
+    EXPECT_TRUE(dlg->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, AboutBox, testing::ValuesIn(kClosings));
+
+TEST_F(WindowMenu, LeavesOutSeparatorAndAboutWithoutTheirString) {
+    dlg.reset();
+    platform::SetStringTable({});
+    dlg = std::make_unique<CBiorhythmDlg>();
+    dlg->Create();
+    dlg->show();
+    EXPECT_EQ(EntriesOf(OpenMenu()), (QStringList{"最小化(&N)", "关闭(&C)"}));
+    EXPECT_EQ(platform::LoadString(IDS_ABOUTBOX), "");
+}
+
+TEST_F(WindowMenu, MinimizesTheDialog) {
+    Choose(OpenMenu(), platform::SC_MINIMIZE);
+    EXPECT_TRUE(dlg->isMinimized());
+}
+
+struct Ending {
+    const char* what;
+    std::function<void(CBiorhythmDlg&, WindowMenu&)> end;
+};
+
+void PrintTo(const Ending& e, std::ostream* out) {
+    *out << e.what;
+}
+
+class EndingTheRun : public WindowMenu, public testing::WithParamInterface<Ending> {
+public:
+    using WindowMenu::Choose;
+    using WindowMenu::OpenMenu;
+};
+
+const Ending kEndings[] = {
+    {"Escape", [](CBiorhythmDlg& d, WindowMenu&) { QTest::keyClick(&d, Qt::Key_Escape); }},
+    {"close button", [](CBiorhythmDlg& d, WindowMenu&) { d.close(); }},
+    {"Close in the menu",
+     [](CBiorhythmDlg&, WindowMenu& t) {
+         auto& self = static_cast<EndingTheRun&>(t);
+         self.Choose(self.OpenMenu(), platform::SC_CLOSE);
+     }},
+};
+
+TEST_P(EndingTheRun, EndsTheModalRunAtOnce) {
+    platform::SetModalHookForTesting({});
+    dlg = std::make_unique<CBiorhythmDlg>();
+    QTimer::singleShot(0, dlg.get(), [this] { GetParam().end(*dlg, *this); });
+    QTimer::singleShot(5000, dlg.get(), [this] { dlg->done(-1); });
+    EXPECT_EQ(dlg->DoModal(), QDialog::Rejected);
+    EXPECT_FALSE(dlg->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, EndingTheRun, testing::ValuesIn(kEndings));
+
+} // namespace

@@ -1,0 +1,221 @@
+#include "dialog_fixture.h"
+#include "dialog_templates.h"
+#include "pixels.h"
+#include "platform/dialog_units.h"
+#include "platform/window_styles.h"
+#include "resource.h"
+
+#include <QApplication>
+#include <QTest>
+
+namespace {
+
+using platform::IDOK;
+
+const QString kTemplateLabels[] = {"智力周期（33天）", "情绪周期（28天）", "体力周期（23天）"};
+
+class StartState : public DialogTest {};
+
+TEST_F(StartState, ShowsTheDefaultDateTemplateLabelsAndNoMarkers) {
+    EXPECT_EQ(dlg->windowTitle(), "vidad");
+    EXPECT_EQ(Edit(IDC_EDIT_YEAR).text(), "1983");
+    EXPECT_EQ(Edit(IDC_EDIT_MONTH).text(), "12");
+    EXPECT_EQ(Edit(IDC_EDIT_DAY).text(), "30");
+    EXPECT_EQ(LabelText(IDC_LABEL_INTELLECT), kTemplateLabels[0]);
+    EXPECT_EQ(LabelText(IDC_LABEL_EMOTION), kTemplateLabels[1]);
+    EXPECT_EQ(LabelText(IDC_LABEL_PHYSICAL), kTemplateLabels[2]);
+    for (int id : {IDC_CURVE_INTELLECT, IDC_CURVE_EMOTION, IDC_CURVE_PHYSICAL}) {
+        EXPECT_TRUE(MarkerColumns(id).isEmpty()) << id;
+        EXPECT_STREQ(dlg->GetDlgItem(id)->metaObject()->className(), "mynew");
+    }
+    EXPECT_FALSE(dlg->GetDlgItem(platform::IDCANCEL)->isVisible());
+    EXPECT_FALSE(dlg->windowIcon().isNull());
+}
+
+TEST_F(StartState, IsAFixedSizeNormalWindowWithMinimizeButNoMaximize) {
+    const Qt::WindowFlags flags = dlg->windowFlags();
+    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Window);
+    EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(dlg->minimumSize(), dlg->maximumSize());
+    EXPECT_EQ(dlg->size(), QSize(360, 237));
+}
+
+TEST_F(StartState, LaysOutControlsInDialogUnitsOfTheDialogFont) {
+    const platform::BaseUnits base = platform::BaseUnitsOf(dlg->font());
+    EXPECT_EQ(base.x, 6);
+    EXPECT_EQ(base.y, 13);
+    EXPECT_EQ(dlg->font().family(), "WenQuanYi Micro Hei");
+    EXPECT_EQ(dlg->GetDlgItem(IDC_CURVE_INTELLECT)->geometry(), QRect(140, 94, 210, 41));
+    EXPECT_EQ(dlg->GetDlgItem(IDC_CURVE_EMOTION)->geometry(), QRect(141, 140, 209, 40));
+    EXPECT_EQ(dlg->GetDlgItem(IDOK)->geometry(), QRect(275, 52, 75, 29));
+}
+
+TEST_F(StartState, GivesOkTheFocusAndTabsToYearMonthDay) {
+    dlg->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
+    QWidget* expected[] = {dlg->GetDlgItem(IDOK), &Edit(IDC_EDIT_YEAR), &Edit(IDC_EDIT_MONTH),
+                           &Edit(IDC_EDIT_DAY), dlg->GetDlgItem(IDOK)};
+    for (QWidget* widget : expected) {
+        EXPECT_EQ(QApplication::focusWidget(), widget);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+}
+
+TEST_F(StartState, PaintsTheHeaderLinesAtTheTop) {
+    const QImage image = test::OnScreen(*dlg);
+    int dark = 0;
+    for (int y = 0; y < 36; ++y) {
+        for (int x = 0; x < 200; ++x) {
+            dark += image.pixelColor(x, y).lightness() < 96;
+        }
+    }
+    EXPECT_GT(dark, 200);
+}
+
+class PressingOk : public DialogTest {};
+
+TEST_F(PressingOk, ShowsCyclesAndMarkersForTheDefaultDate) {
+    PressEnter();
+    ExpectLabels({"智力周期（32天）第490个周期", "情绪周期（28天）第560个周期",
+                  "体力周期（23天）第681个周期"});
+    // Days 2, 2 and 19 of controls 210, 209 and 209 pixels wide.
+    EXPECT_EQ(MarkerColumns(IDC_CURVE_INTELLECT), QList<int>{13});
+    EXPECT_EQ(MarkerColumns(IDC_CURVE_EMOTION), QList<int>{14});
+    EXPECT_EQ(MarkerColumns(IDC_CURVE_PHYSICAL), QList<int>{172});
+    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(PressingOk, WorksFromTheButtonAndFromEnterInAField) {
+    qobject_cast<QPushButton*>(dlg->GetDlgItem(IDOK))->click();
+    EXPECT_EQ(LabelText(IDC_LABEL_EMOTION), "情绪周期（28天）第560个周期");
+    Type(IDC_EDIT_YEAR, "2000");
+    QTest::keyClick(&Edit(IDC_EDIT_DAY), Qt::Key_Enter);
+    EXPECT_EQ(LabelText(IDC_LABEL_EMOTION), "情绪周期（28天）第338个周期");
+    EXPECT_TRUE(dlg->isVisible());
+}
+
+TEST_F(PressingOk, TakesSpacesAroundAndBetweenDigitsAndLeavesThemInTheField) {
+    Type(IDC_EDIT_YEAR, " 19 83 ");
+    PressEnter();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(LabelText(IDC_LABEL_INTELLECT), "智力周期（32天）第490个周期");
+    EXPECT_EQ(Edit(IDC_EDIT_YEAR).text(), " 19 83 ");
+}
+
+TEST_F(PressingOk, ShowsOnlyTheSecondOfTwoResults) {
+    PressEnter();
+    Type(IDC_EDIT_YEAR, "1990");
+    Type(IDC_EDIT_MONTH, "3");
+    Type(IDC_EDIT_DAY, "15");
+    SetToday(2024, 7, 4);
+    PressEnter();
+    ExpectLabels({"智力周期（32天）第391个周期", "情绪周期（28天）第447个周期",
+                  "体力周期（23天）第544个周期"});
+    // Days 17, 13 and 17.
+    EXPECT_EQ(MarkerColumns(IDC_CURVE_INTELLECT), QList<int>{111});
+    EXPECT_EQ(MarkerColumns(IDC_CURVE_EMOTION), QList<int>{97});
+    EXPECT_EQ(MarkerColumns(IDC_CURVE_PHYSICAL), QList<int>{154});
+}
+
+TEST_F(PressingOk, ReadsTheClockAnewOnEveryPress) {
+    PressEnter();
+    SetToday(2027, 1, 5);
+    PressEnter();
+    ExpectLabels({"智力周期（32天）第491个周期", "情绪周期（28天）第561个周期",
+                  "体力周期（23天）第683个周期"});
+    EXPECT_EQ(MarkerColumns(IDC_CURVE_INTELLECT), QList<int>{0});
+}
+
+TEST_F(PressingOk, CountsABirthDateAfterTodayBelowZeroWithoutMarkers) {
+    Type(IDC_EDIT_YEAR, "2027");
+    Type(IDC_EDIT_MONTH, "1");
+    Type(IDC_EDIT_DAY, "1");
+    PressEnter();
+    ExpectLabels(
+        {"智力周期（32天）第0个周期", "情绪周期（28天）第0个周期", "体力周期（23天）第-1个周期"});
+    for (int id : {IDC_CURVE_INTELLECT, IDC_CURVE_EMOTION, IDC_CURVE_PHYSICAL}) {
+        EXPECT_TRUE(MarkerColumns(id).isEmpty()) << id;
+    }
+}
+
+struct BadInput {
+    const char* what;
+    int field;
+    QString text;
+};
+
+void PrintTo(const BadInput& b, std::ostream* out) {
+    *out << b.what;
+}
+
+const BadInput kBadInputs[] = {
+    {"empty year", IDC_EDIT_YEAR, ""},
+    {"spaces only in the day", IDC_EDIT_DAY, "   "},
+    {"digit then letter in the month", IDC_EDIT_MONTH, "1a"},
+    {"minus sign", IDC_EDIT_DAY, "-5"},
+    {"full-width digits", IDC_EDIT_YEAR, "１９８３"},
+    {"ideographic space", IDC_EDIT_YEAR, "\u30001983"},
+    {"character GBK cannot hold", IDC_EDIT_DAY, "3\U0001F600"},
+    {"year above 2147483647", IDC_EDIT_YEAR, "2147483648"},
+    {"month 0", IDC_EDIT_MONTH, "0"},
+    {"month 14", IDC_EDIT_MONTH, "14"},
+    {"year too far back for the day count", IDC_EDIT_YEAR, "2147483647"},
+};
+
+class InputErrors : public DialogTest, public testing::WithParamInterface<BadInput> {};
+
+TEST_P(InputErrors, ShowTheErrorBoxAndChangeNothing) {
+    PressEnter();
+    const QList<int> markers = MarkerColumns(IDC_CURVE_PHYSICAL);
+    Type(IDC_EDIT_YEAR, "1990");
+    Type(GetParam().field, GetParam().text);
+    PressEnter();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "输入有误，请重新输入！");
+    // The program's name, "qob" when run as itself.
+    EXPECT_EQ(boxes[0].title, QApplication::applicationName());
+    EXPECT_EQ(boxes[0].buttons, QStringList{"确定"});
+    EXPECT_FALSE(boxes[0].hasIcon);
+    EXPECT_EQ(boxes[0].owner, dlg.get());
+    EXPECT_EQ(LabelText(IDC_LABEL_PHYSICAL), "体力周期（23天）第681个周期");
+    EXPECT_EQ(MarkerColumns(IDC_CURVE_PHYSICAL), markers);
+    EXPECT_EQ(Edit(GetParam().field).text(), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, InputErrors, testing::ValuesIn(kBadInputs));
+
+TEST_F(PressingOk, CountsBirthMonthThirteenThroughDecember) {
+    Type(IDC_EDIT_YEAR, "1999");
+    Type(IDC_EDIT_MONTH, "13");
+    Type(IDC_EDIT_DAY, "5");
+    SetToday(2024, 11, 20);
+    PressEnter();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(LabelText(IDC_LABEL_INTELLECT), "智力周期（32天）第283个周期");
+}
+
+// Like the window system's edit control, a field holds at most 32767
+// characters; the rest of a bigger paste is dropped.
+TEST_F(PressingOk, AnswersAMegabytePasteAtOnce) {
+    QString text = "1983";
+    for (int i = 0; i < 512 * 1024; ++i) {
+        text += i % 2 ? QLatin1Char(' ') : QLatin1Char('7');
+    }
+    Edit(IDC_EDIT_YEAR).selectAll();
+    Edit(IDC_EDIT_YEAR).insert(text);
+    EXPECT_EQ(Edit(IDC_EDIT_YEAR).text().size(), 32767);
+    QElapsedTimer timer;
+    timer.start();
+    PressEnter();
+    EXPECT_LT(timer.elapsed(), 2000);
+    ASSERT_EQ(boxes.size(), 1u); // far more than 2147483647
+    Edit(IDC_EDIT_YEAR).setText("1983" + QString(40000, QLatin1Char(' ')));
+    PressEnter();
+    EXPECT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(LabelText(IDC_LABEL_INTELLECT), "智力周期（32天）第490个周期");
+}
+
+} // namespace
