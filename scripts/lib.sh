@@ -43,14 +43,13 @@ qob_install_packages() {
   fi
 }
 
-# qob_build NAME [cmake options...]: configure once, then build incrementally.
+# qob_build NAME [cmake options...]: configure (quick once configured, and
+# it picks up changed options), then build incrementally.
 qob_build() {
   local name=$1
   shift
   local dir="$QOB_ROOT/build/$name"
-  if [ ! -f "$dir/build.ninja" ]; then
-    cmake -S "$QOB_ROOT" -B "$dir" -G Ninja "$@"
-  fi
+  cmake -S "$QOB_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
   cmake --build "$dir"
 }
 
@@ -63,7 +62,7 @@ qob_build_sanitize() {
     -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_CXX_FLAGS="-O1 -fno-omit-frame-pointer -fsanitize=address,undefined -fno-sanitize-recover=all" \
     -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
-    -DQOB_WITH_BENCH=OFF
+    -DQOB_WITH_BENCH=OFF -DQOB_WITH_REAL_WINDOW_TESTS=OFF
 }
 
 # The fuzz build leaves the user interface out, so it also proves that the
@@ -71,6 +70,6 @@ qob_build_sanitize() {
 qob_build_fuzz() {
   qob_build fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all" \
+    -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all" \
     -DQOB_WITH_GUI=OFF -DQOB_WITH_BENCH=OFF -DQOB_WITH_TESTS=OFF -DQOB_WITH_FUZZ=ON
 }

@@ -21,6 +21,7 @@ RW_FAKETIME=${RW_FAKETIME:-@2026-12-07 12:00:00}
 RW_DIR=$(mktemp -d "${TMPDIR:-/tmp}/realwindow.XXXXXX")
 RW_XVFB_PID=
 RW_PID=
+RW_STATUS=
 RW_WIN=
 RW_PASSED=0
 RW_FAILED=0
@@ -174,7 +175,8 @@ rw_size() {
     xwininfo -id "$RW_WIN" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'
 }
 
-# Waits for the program to exit by itself; fails if it is still running.
+# Waits for the program to exit by itself, keeping its exit status in
+# RW_STATUS; fails if it is still running.
 rw_wait_exit() {
     local end=$((SECONDS + RW_TIMEOUT))
     while kill -0 "$RW_PID" 2>/dev/null && [ "$SECONDS" -lt "$end" ]; do
@@ -184,5 +186,6 @@ rw_wait_exit() {
         return 1
     fi
     wait "$RW_PID" 2>/dev/null
+    RW_STATUS=$?
     RW_PID=
 }
