@@ -13,6 +13,7 @@ QOB_PACKAGES=(
   fonts-wqy-microhei
   libx11-dev libxdamage-dev libxfixes-dev
   xvfb xdotool imagemagick libfaketime x11-utils
+  desktop-file-utils appstream dpkg-dev file lintian
 )
 
 qob_as_root() {
