@@ -1,10 +1,19 @@
 #include "biorhythm_app.h"
 
 #include "biorhythm_dlg.h"
+#include "platform/dialog_units.h"
 #include "platform/resources.h"
 #include "string_table.h"
 
-CBiorhythmApp::CBiorhythmApp(int& argc, char** argv) : QApplication(argc, argv) {}
+#include <QFont>
+
+// The default font keeps the platform's size but takes the dialogs' family,
+// so the header lines read alike whatever the system's language.
+CBiorhythmApp::CBiorhythmApp(int& argc, char** argv) : QApplication(argc, argv) {
+    QFont font = QApplication::font();
+    font.setFamily(platform::kDialogFontFamily);
+    QApplication::setFont(font);
+}
 
 bool CBiorhythmApp::StartInstance() {
     platform::SetStringTable(res::kStringTable);

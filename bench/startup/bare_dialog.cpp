@@ -19,9 +19,10 @@ namespace {
 // The colour of the curve controls' frames; the start-up watcher waits for it.
 const QColor kCurveFrame(0, 20, 0);
 
-void addLabel(QDialog& dialog, const QString& text, const QRect& where) {
+QLabel* addLabel(QDialog& dialog, const QString& text, const QRect& where) {
     auto* label = new QLabel(text, &dialog);
     label->setGeometry(where);
+    return label;
 }
 
 void addEdit(QDialog& dialog, const QString& text, const QRect& where) {
@@ -44,15 +45,22 @@ void addCurveBox(QDialog& dialog, const QRect& where) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setFont(QFont(QStringLiteral("WenQuanYi Micro Hei"), 8));
+    // The same fonts as qob: the default font in the dialog family at the
+    // platform's size for the two header lines, 8 points for the controls.
+    QFont headerFont = QApplication::font();
+    headerFont.setFamily(QStringLiteral("WenQuanYi Micro Hei"));
+    QApplication::setFont(headerFont);
 
     QDialog dialog(nullptr, Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     dialog.setWindowTitle(QStringLiteral("vidad"));
     dialog.setFixedSize(360, 237);
+    dialog.setFont(QFont(QStringLiteral("WenQuanYi Micro Hei"), 8));
 
     addLabel(dialog, QStringLiteral("vidad程序可以帮你了解你的生理节律处于什么状态"),
-             QRect(10, 6, 340, 16));
-    addLabel(dialog, QStringLiteral("有助于你安排工作学习休息。"), QRect(10, 22, 340, 16));
+             QRect(0, 0, 360, 20))
+        ->setFont(headerFont);
+    addLabel(dialog, QStringLiteral("有助于你安排工作学习休息。"), QRect(0, 20, 360, 20))
+        ->setFont(headerFont);
     addLabel(dialog, QStringLiteral("请输入你的出生日期(阳历)"), QRect(10, 46, 200, 16));
 
     addEdit(dialog, QStringLiteral("1983"), QRect(10, 66, 40, 20));

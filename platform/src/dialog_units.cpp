@@ -6,7 +6,6 @@ namespace platform {
 namespace {
 
 constexpr char kShellDialogFont[] = "MS Shell Dlg";
-constexpr char kDialogFamily[] = "WenQuanYi Micro Hei";
 
 // a * b / c rounded to nearest, halves away from zero.
 int MulDiv(int a, int b, int c) {
@@ -19,7 +18,7 @@ int MulDiv(int a, int b, int c) {
 
 QFont DialogFont(const DialogTemplate& dialog) {
     const bool shell = qstrcmp(dialog.fontName, kShellDialogFont) == 0;
-    QFont font(shell ? QString(kDialogFamily) : QString::fromUtf8(dialog.fontName));
+    QFont font(shell ? QString(kDialogFontFamily) : QString::fromUtf8(dialog.fontName));
     font.setPointSize(dialog.pointSize);
     return font;
 }

@@ -1,6 +1,10 @@
 #include "platform/resources.h"
 
 #include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QPixmap>
 
 namespace platform {
 namespace {
@@ -27,9 +31,21 @@ QString LoadString(int id) {
 
 QIcon LoadIcon(int id) {
     QIcon icon;
-    QDirIterator images(QStringLiteral(":/icons/%1").arg(id), QDir::Files);
+    QDirIterator images(QStringLiteral(":/icons/%1").arg(id), {QStringLiteral("*.rgba")},
+                        QDir::Files);
     while (images.hasNext()) {
-        icon.addFile(images.next());
+        QFile file(images.next());
+        const int size = QFileInfo(file).baseName().toInt();
+        if (size <= 0 || !file.open(QIODevice::ReadOnly)) {
+            continue;
+        }
+        const QByteArray rgba = file.readAll();
+        if (rgba.size() != size * size * 4) {
+            continue;
+        }
+        const QImage image(reinterpret_cast<const uchar*>(rgba.constData()), size, size,
+                           QImage::Format_RGBA8888);
+        icon.addPixmap(QPixmap::fromImage(image.copy()));
     }
     return icon;
 }

@@ -185,6 +185,10 @@ def main(argv):
     for width, height, pixels in images:
         with open(f"{out_dir}/qob-{width}.png", "wb") as f:
             f.write(png_bytes(width, height, pixels))
+        # The program's own copy: raw RGBA rows, which it shows without an
+        # image decoder, so starting it never scans for image plugins.
+        with open(f"{out_dir}/{width}.rgba", "wb") as f:
+            f.write(b"".join(bytes(px) for row in pixels for px in row))
     with open(f"{out_dir}/qob.ico", "wb") as f:
         f.write(ico_bytes(images))
 

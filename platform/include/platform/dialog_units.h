@@ -13,6 +13,9 @@ struct BaseUnits {
     int y = 0;
 };
 
+// The family of the dialogs' text on every system.
+inline constexpr char kDialogFontFamily[] = "WenQuanYi Micro Hei";
+
 // The font a template's shell dialog font stands for, at the template's size.
 // One family on every system keeps the dialog's geometry whatever the locale.
 QFont DialogFont(const DialogTemplate& dialog);
