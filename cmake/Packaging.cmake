@@ -30,11 +30,16 @@ function(qob_harden target)
   endforeach()
 endfunction()
 
-if(TARGET qob AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+# The start-up baseline is built like the program it is measured against.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   check_pie_supported()
-  qob_harden(qob)
-  # Full RELRO: relocations resolved at start, then the tables made read-only.
-  target_link_options(qob PRIVATE LINKER:-z,relro LINKER:-z,now)
+  foreach(program qob bare_dialog)
+    if(TARGET ${program})
+      qob_harden(${program})
+      # Full RELRO: relocations resolved at start, then the tables made read-only.
+      target_link_options(${program} PRIVATE LINKER:-z,relro LINKER:-z,now)
+    endif()
+  endforeach()
 endif()
 
 # The copyright file in Debian's machine-readable format, with the license

@@ -8,7 +8,6 @@ namespace platform {
 
 Surface::Surface(QPainter& painter, const QRect& bounds) : painter_(painter), bounds_(bounds) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
-    painter_.setFont(QApplication::font());
 }
 
 void Surface::Draw3dRect(const Rect& rect, ColorRef topLeft, ColorRef bottomRight) {
@@ -40,14 +39,18 @@ void Surface::SetBkMode(BackgroundMode mode) {
 }
 
 void Surface::TextOut(std::int32_t x, std::int32_t y, const QString& text) {
+    painter_.setFont(QApplication::font());
     const QFontMetrics metrics(painter_.font());
-    const QRect visible =
-        ClipArea(x, y, metrics.horizontalAdvance(text), metrics.height(), bounds_);
-    if (visible.isEmpty()) {
+    // A cheap bound on the text's extent keeps far-away text from reaching
+    // Qt; only an opaque background needs the exact width.
+    const std::int64_t widest = std::int64_t{metrics.maxWidth()} * text.size();
+    if (ClipArea(x, y, widest, metrics.height(), bounds_).isEmpty()) {
         return;
     }
     if (backgroundMode_ == BackgroundMode::Opaque) {
-        painter_.fillRect(visible, Qt::white);
+        painter_.fillRect(
+            ClipArea(x, y, metrics.horizontalAdvance(text), metrics.height(), bounds_),
+            Qt::white);
     }
     painter_.setPen(Qt::black);
     painter_.drawText(QPoint(x, y + metrics.ascent()), text);
