@@ -3,6 +3,7 @@
 #include "biorhythm_dlg.h"
 #include "platform/dialog_units.h"
 #include "platform/resources.h"
+#include "platform/translations.h"
 #include "string_table.h"
 
 #include <QFont>
@@ -16,6 +17,7 @@ CBiorhythmApp::CBiorhythmApp(int& argc, char** argv) : QApplication(argc, argv) 
 }
 
 bool CBiorhythmApp::StartInstance() {
+    platform::LoadQtTranslations(*this);
     platform::SetStringTable(res::kStringTable);
     CBiorhythmDlg dlg;
     dlg.DoModal();

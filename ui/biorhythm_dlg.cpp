@@ -46,7 +46,17 @@ bool CBiorhythmDlg::OnDialogInit() {
     }
 
     setWindowIcon(m_hAppIcon);
+    NameControlsForScreenReaders();
     return true;
+}
+
+void CBiorhythmDlg::NameControlsForScreenReaders() {
+    m_editYear.setAccessibleName(QStringLiteral("出生年份"));
+    m_editMonth.setAccessibleName(QStringLiteral("出生月份"));
+    m_editDay.setAccessibleName(QStringLiteral("出生日期"));
+    m_curveIntellect.setAccessibleName(QStringLiteral("智力周期曲线"));
+    m_curveEmotion.setAccessibleName(QStringLiteral("情绪周期曲线"));
+    m_curvePhysical.setAccessibleName(QStringLiteral("体力周期曲线"));
 }
 
 // OK runs the calculation and never ends the dialog; everything else takes

@@ -25,6 +25,7 @@ protected:
 private:
     void OnPaint(QPaintEvent* event);
     void OnBnClickedOk();
+    void NameControlsForScreenReaders();
 
     QIcon m_hAppIcon;
     mynew m_curveIntellect;

@@ -48,6 +48,23 @@ void mynew::SetPhysicalDay(std::int32_t day) {
 
 void mynew::DrawDayMarker() {
     repaint();
+    setAccessibleDescription(DayDescription());
+}
+
+// Days counted as people count them, from 1; the stored day is the
+// calculation's signed day in the cycle, kept bit for bit.
+QString mynew::DayDescription() const {
+    const std::uint32_t days[] = {m_nIntellectDay, m_nEmotionDay, m_nPhysicalDay};
+    const std::int32_t periods[] = {calc::kIntellectPeriod, calc::kEmotionPeriod,
+                                    calc::kPhysicalPeriod};
+    if (m_nKind < calc::kIntellect || m_nKind > calc::kPhysical) {
+        return {};
+    }
+    const auto day = static_cast<std::int32_t>(days[m_nKind - 1]);
+    if (day < 0) {
+        return QStringLiteral("出生日期晚于今天");
+    }
+    return QStringLiteral("第%1天，共%2天").arg(qint64{day} + 1).arg(periods[m_nKind - 1]);
 }
 
 void mynew::paintEvent(QPaintEvent*) {

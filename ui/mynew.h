@@ -25,6 +25,7 @@ public:
 
     // Shows the marker for the stored kind and day at once. The control is
     // repainted before this returns, so a marker drawn earlier goes away.
+    // Screen readers hear where today stands through the description.
     void DrawDayMarker();
 
 protected:
@@ -33,6 +34,7 @@ protected:
 private:
     void OnPaint();
     void DrawMarker(platform::Surface& dc, const platform::Rect& a) const;
+    QString DayDescription() const;
 
     std::uint32_t m_nIntellectDay = 0;
     std::uint32_t m_nEmotionDay = 0;

@@ -49,8 +49,7 @@ void Surface::TextOut(std::int32_t x, std::int32_t y, const QString& text) {
     }
     if (backgroundMode_ == BackgroundMode::Opaque) {
         painter_.fillRect(
-            ClipArea(x, y, metrics.horizontalAdvance(text), metrics.height(), bounds_),
-            Qt::white);
+            ClipArea(x, y, metrics.horizontalAdvance(text), metrics.height(), bounds_), Qt::white);
     }
     painter_.setPen(Qt::black);
     painter_.drawText(QPoint(x, y + metrics.ascent()), text);

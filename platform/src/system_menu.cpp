@@ -7,7 +7,9 @@ SystemMenu::SystemMenu(QWidget* owner, std::function<void(std::uint32_t)> onComm
 
 SystemMenu::~SystemMenu() = default;
 
-void SystemMenu::AppendSeparator() { entries_.push_back({0, {}}); }
+void SystemMenu::AppendSeparator() {
+    entries_.push_back({0, {}});
+}
 
 void SystemMenu::AppendItem(std::uint32_t commandId, const QString& text) {
     entries_.push_back({commandId, text});
