@@ -7,6 +7,7 @@
 
 #include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 void DialogTest::SetUp() {
     platform::SetStringTable(res::kStringTable);
@@ -19,24 +20,36 @@ void DialogTest::SetUp() {
             }
         }
     };
+    // The box runs its real modal loop and is answered from inside it; one
+    // that stays open ends after five seconds with a failure, not a hang.
     platform::SetModalHookForTesting([this](QDialog& box) {
-        ShownBox shown{box.windowTitle(), {}, {}, false, box.parentWidget()};
-        if (auto* message = qobject_cast<QMessageBox*>(&box)) {
-            shown.text = message->text();
-            shown.hasIcon = message->icon() != QMessageBox::NoIcon;
-        }
-        for (auto* button : box.findChildren<QPushButton*>()) {
-            shown.buttons << button->text();
-        }
-        boxes.push_back(shown);
-        box.show();
-        closeBox(box);
-        return box.result();
+        QTimer::singleShot(0, &box, [this, &box] { Answer(box); });
+        auto* guard = new QTimer(&box); // goes with the box, not five seconds later
+        guard->setSingleShot(true);
+        QObject::connect(guard, &QTimer::timeout, &box, [&box] {
+            ADD_FAILURE() << "a modal box stayed open";
+            box.done(-1);
+        });
+        guard->start(5000);
+        return box.exec();
     });
     dlg = std::make_unique<CBiorhythmDlg>();
     dlg->Create();
     dlg->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
+}
+
+void DialogTest::Answer(QDialog& box) {
+    ShownBox shown{box.windowTitle(), {}, {}, false, box.parentWidget()};
+    if (auto* message = qobject_cast<QMessageBox*>(&box)) {
+        shown.text = message->text();
+        shown.hasIcon = message->icon() != QMessageBox::NoIcon;
+    }
+    for (auto* button : box.findChildren<QPushButton*>()) {
+        shown.buttons << button->text();
+    }
+    boxes.push_back(shown);
+    closeBox(box);
 }
 
 void DialogTest::TearDown() {

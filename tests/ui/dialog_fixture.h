@@ -29,6 +29,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    void Answer(QDialog& box);
     void SetToday(int year, int month, int day);
     void Type(int id, const QString& text); // as pasted: nothing is filtered
     void PressEnter();
