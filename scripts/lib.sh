@@ -13,6 +13,7 @@ QOB_PACKAGES=(
   fonts-wqy-microhei
   libx11-dev libxdamage-dev libxfixes-dev
   xvfb xdotool imagemagick libfaketime x11-utils
+  dbus-daemon dbus-bin at-spi2-core python3-pyatspi
   desktop-file-utils appstream dpkg-dev file lintian
 )
 
