@@ -31,8 +31,8 @@ Qt::WindowFlags WindowFlagsOf(const DialogTemplate& dialog) {
     return flags;
 }
 
-QWidget* NewControl(const ControlTemplate& spec) {
-    switch (spec.controlClass) {
+QWidget* NewControl(const ControlTemplate& item) {
+    switch (item.controlClass) {
     case ControlClass::Button:
         return new QPushButton;
     case ControlClass::Edit:
@@ -43,28 +43,28 @@ QWidget* NewControl(const ControlTemplate& spec) {
     return new QLabel;
 }
 
-void ApplyButton(QPushButton& button, const ControlTemplate& spec) {
-    button.setText(QString::fromUtf8(spec.text));
-    button.setDefault(spec.style & BS_DEFPUSHBUTTON);
+void ApplyButton(QPushButton& button, const ControlTemplate& item) {
+    button.setText(QString::fromUtf8(item.text));
+    button.setDefault(item.style & BS_DEFPUSHBUTTON);
 }
 
-void ApplyEdit(QLineEdit& edit, const ControlTemplate& spec) {
-    edit.setText(QString::fromUtf8(spec.text));
-    edit.setFrame(spec.style & WS_BORDER);
-    if (spec.style & ES_NUMBER) {
+void ApplyEdit(QLineEdit& edit, const ControlTemplate& item) {
+    edit.setText(QString::fromUtf8(item.text));
+    edit.setFrame(item.style & WS_BORDER);
+    if (item.style & ES_NUMBER) {
         edit.installEventFilter(new DigitsOnlyFilter(&edit));
     }
 }
 
-void ApplyStatic(QLabel& label, const ControlTemplate& spec, const QRect& area) {
-    if ((spec.style & SS_TYPEMASK) == SS_ICON) {
+void ApplyStatic(QLabel& label, const ControlTemplate& item, const QRect& area) {
+    if ((item.style & SS_TYPEMASK) == SS_ICON) {
         // An icon shows at its own size from the rectangle's top-left corner.
-        label.setPixmap(LoadIcon(spec.iconId).pixmap(kIconSize));
+        label.setPixmap(LoadIcon(item.iconId).pixmap(kIconSize));
         label.setGeometry(QRect(area.topLeft(), QSize(kIconSize, kIconSize)));
         return;
     }
     label.setTextFormat(Qt::PlainText);
-    label.setText(QString::fromUtf8(spec.text));
+    label.setText(QString::fromUtf8(item.text));
     label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label.setWordWrap(true);
 }
@@ -93,7 +93,7 @@ void ModalDialog::Create() {
 
 QWidget* ModalDialog::GetDlgItem(int id) const {
     for (const Control& control : controls_) {
-        if (control.spec->id == id) {
+        if (control.item->id == id) {
             return control.widget;
         }
     }
@@ -182,36 +182,36 @@ void ModalDialog::SetUpWindow() {
 
 void ModalDialog::CreateControls() {
     controls_.reserve(template_.controls.size());
-    for (const ControlTemplate& spec : template_.controls) {
-        QWidget* widget = NewControl(spec);
-        controls_.push_back({&spec, widget});
-        ApplyTemplate(*widget, spec);
+    for (const ControlTemplate& item : template_.controls) {
+        QWidget* widget = NewControl(item);
+        controls_.push_back({&item, widget});
+        ApplyTemplate(*widget, item);
     }
 }
 
-void ModalDialog::ApplyTemplate(QWidget& widget, const ControlTemplate& spec) {
+void ModalDialog::ApplyTemplate(QWidget& widget, const ControlTemplate& item) {
     widget.setParent(this);
-    const QRect area = MapDialogRect(spec.rect, base_);
+    const QRect area = MapDialogRect(item.rect, base_);
     widget.setGeometry(area);
     if (auto* button = qobject_cast<QPushButton*>(&widget)) {
-        ApplyButton(*button, spec);
-        connect(button, &QPushButton::clicked, this, [this, id = spec.id] { OnCommand(id); });
+        ApplyButton(*button, item);
+        connect(button, &QPushButton::clicked, this, [this, id = item.id] { OnCommand(id); });
     } else if (auto* edit = qobject_cast<QLineEdit*>(&widget)) {
-        ApplyEdit(*edit, spec);
+        ApplyEdit(*edit, item);
     } else if (auto* label = qobject_cast<QLabel*>(&widget)) {
-        ApplyStatic(*label, spec, area);
+        ApplyStatic(*label, item, area);
     }
-    const bool focusable = spec.controlClass != ControlClass::Static;
-    widget.setFocusPolicy((spec.style & WS_TABSTOP) ? Qt::StrongFocus
+    const bool focusable = item.controlClass != ControlClass::Static;
+    widget.setFocusPolicy((item.style & WS_TABSTOP) ? Qt::StrongFocus
                           : focusable               ? Qt::ClickFocus
                                                     : Qt::NoFocus);
-    widget.setVisible(spec.style & WS_VISIBLE);
+    widget.setVisible(item.style & WS_VISIBLE);
 }
 
 void ModalDialog::Attach(int id, QWidget& member) {
     for (Control& control : controls_) {
-        if (control.spec->id == id) {
-            ApplyTemplate(member, *control.spec);
+        if (control.item->id == id) {
+            ApplyTemplate(member, *control.item);
             member.stackUnder(control.widget);
             delete control.widget;
             control.widget = &member;
@@ -227,7 +227,7 @@ void ModalDialog::SetTabOrderAndFocus(bool focusFirst) {
     QWidget* first = nullptr;
     for (const Control& control : controls_) {
         QWidget* widget = control.widget;
-        if (!(control.spec->style & WS_TABSTOP)) {
+        if (!(control.item->style & WS_TABSTOP)) {
             continue;
         }
         if (previous) {

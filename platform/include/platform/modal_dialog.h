@@ -48,13 +48,13 @@ private:
     friend class DataExchange;
 
     struct Control {
-        const ControlTemplate* spec;
+        const ControlTemplate* item;
         QWidget* widget;
     };
 
     void SetUpWindow();
     void CreateControls();
-    void ApplyTemplate(QWidget& widget, const ControlTemplate& spec);
+    void ApplyTemplate(QWidget& widget, const ControlTemplate& item);
     void Attach(int id, QWidget& member);
     void SetTabOrderAndFocus(bool focusFirst);
 
