@@ -21,6 +21,8 @@ const QColor kCurveFrame(0, 20, 0);
 
 QLabel* addLabel(QDialog& dialog, const QString& text, const QRect& where) {
     auto* label = new QLabel(text, &dialog);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
     label->setGeometry(where);
     return label;
 }
@@ -61,25 +63,25 @@ int main(int argc, char* argv[]) {
         ->setFont(headerFont);
     addLabel(dialog, QStringLiteral("有助于你安排工作学习休息。"), QRect(0, 20, 360, 20))
         ->setFont(headerFont);
-    addLabel(dialog, QStringLiteral("请输入你的出生日期(阳历)"), QRect(10, 46, 200, 16));
-
-    addEdit(dialog, QStringLiteral("1983"), QRect(10, 66, 40, 20));
-    addLabel(dialog, QStringLiteral("年"), QRect(54, 66, 14, 20));
-    addEdit(dialog, QStringLiteral("12"), QRect(70, 66, 28, 20));
-    addLabel(dialog, QStringLiteral("月"), QRect(102, 66, 14, 20));
-    addEdit(dialog, QStringLiteral("30"), QRect(118, 66, 28, 20));
-    addLabel(dialog, QStringLiteral("日"), QRect(150, 66, 14, 20));
+    // The controls at qob's own pixel rectangles, the labels wrapping as its do.
+    addLabel(dialog, QStringLiteral("请输入你的出生日期(阳历)"), QRect(15, 54, 81, 29));
+    addEdit(dialog, QStringLiteral("1983"), QRect(116, 55, 48, 21));
+    addLabel(dialog, QStringLiteral("年"), QRect(167, 59, 12, 14));
+    addEdit(dialog, QStringLiteral("12"), QRect(182, 55, 27, 20));
+    addLabel(dialog, QStringLiteral("月"), QRect(212, 59, 15, 14));
+    addEdit(dialog, QStringLiteral("30"), QRect(227, 54, 31, 21));
+    addLabel(dialog, QStringLiteral("日"), QRect(260, 59, 12, 13));
 
     auto* ok = new QPushButton(QStringLiteral("确定"), &dialog);
     ok->setDefault(true);
-    ok->setGeometry(QRect(280, 62, 70, 24));
+    ok->setGeometry(QRect(275, 52, 75, 29));
 
-    addLabel(dialog, QStringLiteral("智力周期（33天）"), QRect(10, 106, 120, 16));
-    addLabel(dialog, QStringLiteral("情绪周期（28天）"), QRect(10, 152, 120, 16));
-    addLabel(dialog, QStringLiteral("体力周期（23天）"), QRect(10, 198, 120, 16));
+    addLabel(dialog, QStringLiteral("智力周期（33天）"), QRect(11, 93, 99, 27));
+    addLabel(dialog, QStringLiteral("情绪周期（28天）"), QRect(11, 141, 96, 28));
+    addLabel(dialog, QStringLiteral("体力周期（23天）"), QRect(11, 190, 106, 36));
     addCurveBox(dialog, QRect(140, 94, 210, 41));
-    addCurveBox(dialog, QRect(141, 140, 208, 41));
-    addCurveBox(dialog, QRect(141, 187, 208, 39));
+    addCurveBox(dialog, QRect(141, 140, 209, 40));
+    addCurveBox(dialog, QRect(141, 187, 209, 39));
 
     dialog.show();
     return app.exec();

@@ -31,16 +31,17 @@ QString LoadString(int id) {
 
 QIcon LoadIcon(int id) {
     QIcon icon;
-    QDirIterator images(QStringLiteral(":/icons/%1").arg(id), {QStringLiteral("*.rgba")},
-                        QDir::Files);
+    QDirIterator images(QStringLiteral(":/icons/%1").arg(id), QDir::Files);
     while (images.hasNext()) {
         QFile file(images.next());
-        const int size = QFileInfo(file).baseName().toInt();
-        if (size <= 0 || !file.open(QIODevice::ReadOnly)) {
+        bool named = false;
+        const int size = QFileInfo(file).completeBaseName().toInt(&named);
+        if (!named || !file.fileName().endsWith(QLatin1String(".rgba")) ||
+            !file.open(QIODevice::ReadOnly)) {
             continue;
         }
         const QByteArray rgba = file.readAll();
-        if (rgba.size() != size * size * 4) {
+        if (size <= 0 || rgba.size() != qsizetype{size} * size * 4) {
             continue;
         }
         const QImage image(reinterpret_cast<const uchar*>(rgba.constData()), size, size,
