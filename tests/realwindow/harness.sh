@@ -59,6 +59,11 @@ rw_pass() {
     RW_PASSED=$((RW_PASSED + 1))
 }
 
+# rw_expect DESCRIPTION ACTUAL WANTED
+rw_expect() {
+    if [ "$2" = "$3" ]; then rw_pass "$1"; else rw_fail "$1: got '$2', expected '$3'"; fi
+}
+
 rw_fail() {
     echo "FAIL: $*" >&2
     RW_FAILED=$((RW_FAILED + 1))

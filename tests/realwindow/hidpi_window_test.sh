@@ -13,10 +13,6 @@ source "$here/harness.sh"
 
 program=${1:-$here/../../build/default/ui/qob}
 
-expect() { # expect DESCRIPTION ACTUAL WANTED
-    if [ "$2" = "$3" ]; then rw_pass "$1"; else rw_fail "$1: got '$2', expected '$3'"; fi
-}
-
 # ink FILE X Y W H: the dark pixels (below half grey) of a rectangle, as
 # "COUNT RIGHT BOTTOM", the last two the extent of their bounding box
 # measured from the rectangle's top-left corner.
@@ -65,7 +61,7 @@ double=$RW_DIR/ratio2.png
 run_and_press 1 "$plain"
 quit
 run_and_press 2 "$double"
-expect "client area at ratio 2" "$(rw_size)" "720x474"
+rw_expect "client area at ratio 2" "$(rw_size)" "720x474"
 quit
 
 # The intellect curve, (140,94,210,41) at ratio 1.
@@ -73,18 +69,18 @@ curve=$RW_DIR/curve.png
 convert "$double" -crop 420x82+280+188 +repage "$curve"
 blocky=$(convert "$curve" \( +clone -sample 50% -sample 200% \) -compose difference -composite \
     -format '%[fx:maxima == 0]' info:)
-expect "intellect curve drawn in whole 2x2 blocks" "$blocky" 1
+rw_expect "intellect curve drawn in whole 2x2 blocks" "$blocky" 1
 # Its frame, one logical pixel wide, is crossed only by the axis at both
 # ends and by the marker at top and bottom: four black 2x2 blocks.
 ring=$(convert "$curve" -depth 8 txt:- | awk -F'[,: ]+' -v w=420 -v h=82 '
     NR > 1 && ($1 < 2 || $1 >= w - 2 || $2 < 2 || $2 >= h - 2) { n[toupper($0) ~ /#001400/ ? "frame" : toupper($0) ~ /#000000/ ? "black" : "other"]++ }
     END { printf "%d frame, %d black, %d other", n["frame"], n["black"], n["other"] }')
-expect "intellect frame two device pixels wide" "$ring" "1976 frame, 16 black, 0 other"
+rw_expect "intellect frame two device pixels wide" "$ring" "1976 frame, 16 black, 0 other"
 marker=""
 for column in 305 306 307 308; do
     [ "$(black_rows "$double" "$column" 188 270)" -eq 82 ] && marker+=" $column"
 done
-expect "intellect marker fills device columns 306 and 307 only" "$marker" " 306 307"
+rw_expect "intellect marker fills device columns 306 and 307 only" "$marker" " 306 307"
 
 # Rectangles at ratio 1: the labels, the prompt, the units, the two header
 # lines the dialog draws itself 20 pixels apart, and the OK button's face

@@ -12,10 +12,6 @@ source "$here/harness.sh"
 
 program=${1:-$here/../../build/default/ui/qob}
 
-expect() { # expect DESCRIPTION ACTUAL WANTED
-    if [ "$2" = "$3" ]; then rw_pass "$1"; else rw_fail "$1: got '$2', expected '$3'"; fi
-}
-
 # Black rows of column X between rows TOP and BOTTOM (exclusive) of a shot.
 black_rows() {
     convert "$1" -crop "1x$(($4 - $3))+$2+$3" -depth 8 txt:- | grep -c '#000000'
@@ -24,17 +20,17 @@ black_rows() {
 rw_start_xvfb
 rw_start "$program"
 rw_wait_window "^vidad$"
-expect "client area" "$(rw_size)" "360x237"
+rw_expect "client area" "$(rw_size)" "360x237"
 
 type=$(rw_prop _NET_WM_WINDOW_TYPE)
-expect "window type is normal" "${type##* }" "_NET_WM_WINDOW_TYPE_NORMAL"
+rw_expect "window type is normal" "${type##* }" "_NET_WM_WINDOW_TYPE_NORMAL"
 [[ "$(rw_prop WM_TRANSIENT_FOR)" == *"not found"* ]] && rw_pass "no WM_TRANSIENT_FOR" ||
     rw_fail "the window is transient for another"
 
 before=$RW_DIR/before.png
 rw_screenshot_showing "$before" '#001400' >/dev/null || rw_fail "no curve frame drawn"
-expect "frame of the intellect curve" "$(rw_colour_at "$before" 140 94)" "#001400"
-expect "no marker before the first press" "$(($(black_rows "$before" 153 94 135) < 41))" 1
+rw_expect "frame of the intellect curve" "$(rw_colour_at "$before" 140 94)" "#001400"
+rw_expect "no marker before the first press" "$(($(black_rows "$before" 153 94 135) < 41))" 1
 
 rw_focus
 rw_key Return
@@ -42,10 +38,10 @@ sleep 0.5
 after=$RW_DIR/after.png
 rw_screenshot "$after"
 # Days 2, 2 and 19 of curves 210, 209 and 209 pixels wide.
-expect "intellect marker at day 2" "$(black_rows "$after" 153 94 135)" 41
-expect "emotion marker at day 2" "$(black_rows "$after" 155 140 180)" 40
-expect "physical marker at day 19" "$(black_rows "$after" 313 187 226)" 39
-expect "nothing else is marked" "$(($(black_rows "$after" 200 94 135) < 41))" 1
+rw_expect "intellect marker at day 2" "$(black_rows "$after" 153 94 135)" 41
+rw_expect "emotion marker at day 2" "$(black_rows "$after" 155 140 180)" 40
+rw_expect "physical marker at day 19" "$(black_rows "$after" 313 187 226)" 39
+rw_expect "nothing else is marked" "$(($(black_rows "$after" 200 94 135) < 41))" 1
 
 # Tab from OK to the year field, empty it, press Enter: the error box.
 rw_key Tab ctrl+a BackSpace Return
@@ -57,7 +53,7 @@ sleep 0.3
 
 rw_key Escape
 if rw_wait_exit; then
-    expect "exit status after Escape" "$RW_STATUS" 0
+    rw_expect "exit status after Escape" "$RW_STATUS" 0
 else
     rw_fail "program still runs ${RW_TIMEOUT}s after Escape"
 fi

@@ -16,10 +16,6 @@ source "$here/accessibility_bus.sh"
 program=${1:-$here/../../build/default/ui/qob}
 tree=$RW_DIR/tree.txt
 
-expect() { # expect DESCRIPTION ACTUAL WANTED
-    if [ "$2" = "$3" ]; then rw_pass "$1"; else rw_fail "$1: got '$2', expected '$3'"; fi
-}
-
 # The column of the object named $1 in the last read ($2: 1 role, 3 description).
 field_of() {
     awk -F'\t' -v name="$1" -v column="$2" \
@@ -53,22 +49,22 @@ rw_wait_window "^vidad$"
 read_tree_until curves_listed ||
     rw_die "no curves in qob's accessible tree; reader said: $(cat "$RW_DIR/reader.log")"
 for name in 智力周期曲线 情绪周期曲线 体力周期曲线; do
-    expect "$name says nothing before the first press" "$(field_of "$name" 3)" ""
+    rw_expect "$name says nothing before the first press" "$(field_of "$name" 3)" ""
 done
 for text in "智力周期（33天）" "情绪周期（28天）" "体力周期（23天）"; do
-    expect "label reads $text before the first press" "$(field_of "$text" 1)" "label"
+    rw_expect "label reads $text before the first press" "$(field_of "$text" 1)" "label"
 done
 for name in 出生年份 出生月份 出生日期; do
-    expect "field named $name" "$(field_of "$name" 1)" "text"
+    rw_expect "field named $name" "$(field_of "$name" 1)" "text"
 done
 
 rw_focus
 rw_key Return
 read_tree_until curves_described || rw_fail "the curves never got a description after Enter"
-expect "intellect curve after Enter" "$(field_of 智力周期曲线 3)" "第3天，共32天"
-expect "emotion curve after Enter" "$(field_of 情绪周期曲线 3)" "第3天，共28天"
-expect "physical curve after Enter" "$(field_of 体力周期曲线 3)" "第20天，共23天"
+rw_expect "intellect curve after Enter" "$(field_of 智力周期曲线 3)" "第3天，共32天"
+rw_expect "emotion curve after Enter" "$(field_of 情绪周期曲线 3)" "第3天，共28天"
+rw_expect "physical curve after Enter" "$(field_of 体力周期曲线 3)" "第20天，共23天"
 for text in "智力周期（32天）第490个周期" "情绪周期（28天）第560个周期" "体力周期（23天）第681个周期"; do
-    expect "label reads $text after Enter" "$(field_of "$text" 1)" "label"
+    rw_expect "label reads $text after Enter" "$(field_of "$text" 1)" "label"
 done
 rw_finish
