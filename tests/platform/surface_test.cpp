@@ -53,6 +53,8 @@ TEST(Surface, AtRatioTwoPaintsEveryPixelAsAWholeBlock) {
     const QImage doubled = Draw(FrameLineAndPixel, 2.0);
     EXPECT_EQ(doubled,
               single.scaled(single.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    // A fractional ratio is best effort, but it still paints the frame corner.
+    EXPECT_EQ(Draw(FrameLineAndPixel, 1.5).pixelColor(0, 0), QColor(0, 20, 0));
 }
 
 TEST(Surface, PaintsNothingForFarCoordinates) {

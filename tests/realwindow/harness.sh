@@ -126,6 +126,20 @@ rw_wait_window() {
 }
 
 # With no window manager a window gets the keyboard only when given it.
+# rw_window_titled TITLE: a shown window of the program with exactly that
+# title, waiting for it up to RW_TIMEOUT. xdotool's --name pattern alone
+# also matches other windows when the title is not ASCII.
+rw_window_titled() {
+    local end=$((SECONDS + RW_TIMEOUT)) id
+    while :; do
+        for id in $(xdotool search --onlyvisible --pid "$RW_PID" --name . 2>/dev/null); do
+            [ "$(xdotool getwindowname "$id")" = "$1" ] && echo "$id" && return 0
+        done
+        [ "$SECONDS" -lt "$end" ] || return 1
+        sleep 0.1
+    done
+}
+
 rw_focus() {
     timeout "$RW_TIMEOUT" xdotool windowfocus --sync "$RW_WIN" || rw_die "cannot focus $RW_WIN"
 }
@@ -193,4 +207,18 @@ rw_wait_exit() {
     wait "$RW_PID" 2>/dev/null
     RW_STATUS=$?
     RW_PID=
+}
+
+# rw_ink FILE X Y W H: the dark pixels (below half grey) of a rectangle, as
+# "COUNT RIGHT BOTTOM", the last two the extent of their bounding box
+# measured from the rectangle's top-left corner.
+rw_ink() {
+    convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -colorspace Gray -threshold 50% -negate \
+        -format '%[fx:round(mean*w*h)] %@' info: |
+        awk '{ split($2, b, /[x+]/); print $1, b[1] + b[3], b[2] + b[4] }'
+}
+
+# rw_black_rows FILE X TOP BOTTOM: black rows of column X, TOP to BOTTOM - 1.
+rw_black_rows() {
+    convert "$1" -crop "1x$(($4 - $3))+$2+$3" -depth 8 txt:- | grep -c '#000000'
 }

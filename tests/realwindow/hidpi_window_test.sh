@@ -13,20 +13,6 @@ source "$here/harness.sh"
 
 program=${1:-$here/../../build/default/ui/qob}
 
-# ink FILE X Y W H: the dark pixels (below half grey) of a rectangle, as
-# "COUNT RIGHT BOTTOM", the last two the extent of their bounding box
-# measured from the rectangle's top-left corner.
-ink() {
-    convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -colorspace Gray -threshold 50% -negate \
-        -format '%[fx:round(mean*w*h)] %@' info: |
-        awk '{ split($2, b, /[x+]/); print $1, b[1] + b[3], b[2] + b[4] }'
-}
-
-# Black rows of column X between rows TOP and BOTTOM (exclusive) of a shot.
-black_rows() {
-    convert "$1" -crop "1x$(($4 - $3))+$2+$3" -depth 8 txt:- | grep -c '#000000'
-}
-
 # shot_showing FILE X Y COLOUR: shots are taken again until that pixel has
 # that colour; a look at one pixel is far cheaper than a search of the shot.
 shot_showing() {
@@ -78,7 +64,7 @@ ring=$(convert "$curve" -depth 8 txt:- | awk -F'[,: ]+' -v w=420 -v h=82 '
 rw_expect "intellect frame two device pixels wide" "$ring" "1976 frame, 16 black, 0 other"
 marker=""
 for column in 305 306 307 308; do
-    [ "$(black_rows "$double" "$column" 188 270)" -eq 82 ] && marker+=" $column"
+    [ "$(rw_black_rows "$double" "$column" 188 270)" -eq 82 ] && marker+=" $column"
 done
 rw_expect "intellect marker fills device columns 306 and 307 only" "$marker" " 306 307"
 
@@ -86,8 +72,8 @@ rw_expect "intellect marker fills device columns 306 and 307 only" "$marker" " 3
 # lines the dialog draws itself 20 pixels apart, and the OK button's face
 # inside its frame.
 while read -r what x y w h; do
-    read -r n1 _ _ < <(ink "$plain" "$x" "$y" "$w" "$h")
-    read -r n2 right bottom < <(ink "$double" $((2 * x)) $((2 * y)) $((2 * w)) $((2 * h)))
+    read -r n1 _ _ < <(rw_ink "$plain" "$x" "$y" "$w" "$h")
+    read -r n2 right bottom < <(rw_ink "$double" $((2 * x)) $((2 * y)) $((2 * w)) $((2 * h)))
     if [ "$n2" -gt 0 ] && [ "$right" -lt $((2 * w)) ] && [ "$bottom" -lt $((2 * h)) ]; then
         rw_pass "$what fits its rectangle at ratio 2"
     else
