@@ -87,14 +87,18 @@ void ModalDialog::Create() {
     }
     created_ = true;
     SetUpWindow();
-    CreateControls();
-    SetTabOrderAndFocus(OnDialogInit());
+    for (const ControlTemplate& item : template_.controls) {
+        controls_.push_back({&item, nullptr});
+    }
+    const bool focusFirst = OnDialogInit();
+    CreateRemainingControls();
+    SetTabOrderAndFocus(focusFirst);
 }
 
-QWidget* ModalDialog::GetDlgItem(int id) const {
-    for (const Control& control : controls_) {
+QWidget* ModalDialog::GetDlgItem(int id) {
+    for (Control& control : controls_) {
         if (control.item->id == id) {
-            return control.widget;
+            return Materialize(control);
         }
     }
     return nullptr;
@@ -180,12 +184,20 @@ void ModalDialog::SetUpWindow() {
     }
 }
 
-void ModalDialog::CreateControls() {
-    controls_.reserve(template_.controls.size());
-    for (const ControlTemplate& item : template_.controls) {
-        QWidget* widget = NewControl(item);
-        controls_.push_back({&item, widget});
-        ApplyTemplate(*widget, item);
+QWidget* ModalDialog::Materialize(Control& control) {
+    if (!control.widget) {
+        control.widget = NewControl(*control.item);
+        ApplyTemplate(*control.widget, *control.item);
+    }
+    return control.widget;
+}
+
+// The controls no member took over are built once the members are bound,
+// so a member's template control is never built only to be thrown away.
+// Stacking then follows template order, as creation order would have.
+void ModalDialog::CreateRemainingControls() {
+    for (Control& control : controls_) {
+        Materialize(control)->raise();
     }
 }
 
@@ -212,7 +224,7 @@ void ModalDialog::Attach(int id, QWidget& member) {
     for (Control& control : controls_) {
         if (control.item->id == id) {
             ApplyTemplate(member, *control.item);
-            member.stackUnder(control.widget);
+            // A control asked for before binding gives way to the member.
             delete control.widget;
             control.widget = &member;
             return;

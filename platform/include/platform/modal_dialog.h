@@ -29,7 +29,8 @@ public:
     // Creates and initialises the window without running it.
     void Create();
 
-    QWidget* GetDlgItem(int id) const;
+    // The control with the id, built now if the dialog has not built it yet.
+    QWidget* GetDlgItem(int id);
 
     // The window menu, or none for a template without one.
     SystemMenu* GetSystemMenu(bool revert);
@@ -53,7 +54,8 @@ private:
     };
 
     void SetUpWindow();
-    void CreateControls();
+    QWidget* Materialize(Control& control);
+    void CreateRemainingControls();
     void ApplyTemplate(QWidget& widget, const ControlTemplate& item);
     void Attach(int id, QWidget& member);
     void SetTabOrderAndFocus(bool focusFirst);
