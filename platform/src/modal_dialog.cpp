@@ -7,6 +7,7 @@
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -155,11 +156,15 @@ void ModalDialog::contextMenuEvent(QContextMenuEvent* event) {
     }
 }
 
+// Shift+F10 asks the focused control for its menu, as the Menu key does; a
+// control without one leaves it to the dialog, which opens its window menu.
 void ModalDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
-        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, QPoint(0, 0),
-                                    mapToGlobal(QPoint(0, 0)));
-        contextMenuEvent(&menuEvent);
+        QWidget* target = focusWidget() ? focusWidget() : this;
+        const QPoint centre = target->rect().center();
+        QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, centre,
+                                    target->mapToGlobal(centre));
+        QCoreApplication::sendEvent(target, &menuEvent);
         return;
     }
     QDialog::keyPressEvent(event);
