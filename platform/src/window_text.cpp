@@ -1,6 +1,5 @@
 #include "platform/window_text.h"
 
-#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStringEncoder>
@@ -17,12 +16,6 @@ std::string GetWindowText(const QWidget& widget) {
     if (const auto* edit = qobject_cast<const QLineEdit*>(&widget)) {
         return ToGbk(edit->text());
     }
-    if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
-        return ToGbk(label->text());
-    }
-    if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
-        return ToGbk(button->text());
-    }
     return ToGbk(widget.windowTitle());
 }
 
@@ -31,8 +24,6 @@ void SetWindowText(QWidget& widget, const QString& text) {
         edit->setText(text);
     } else if (auto* label = qobject_cast<QLabel*>(&widget)) {
         label->setText(text);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
-        button->setText(text);
     } else {
         widget.setWindowTitle(text);
     }

@@ -23,10 +23,6 @@ QImage OnScreen(QWidget& window) {
         .convertToFormat(QImage::Format_RGB32);
 }
 
-QColor PixelAt(const QImage& image, int x, int y) {
-    return image.pixelColor(x, y);
-}
-
 QList<int> RowsWith(const QImage& image, int x, const QColor& color) {
     QList<int> rows;
     for (int y = 0; y < image.height(); ++y) {

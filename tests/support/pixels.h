@@ -18,8 +18,6 @@ QImage RenderOnWhite(QWidget& widget, qreal devicePixelRatio = 1.0);
 // What a shown top-level widget has on screen right now, without repainting.
 QImage OnScreen(QWidget& window);
 
-QColor PixelAt(const QImage& image, int x, int y);
-
 // Rows of column `x` (or columns of row `y`) that hold `color`.
 QList<int> RowsWith(const QImage& image, int x, const QColor& color);
 QList<int> ColumnsWith(const QImage& image, int y, const QColor& color);

@@ -26,7 +26,6 @@ inline constexpr std::uint32_t WS_GROUP = 0x00020000;
 inline constexpr std::uint32_t WS_TABSTOP = 0x00010000;
 inline constexpr std::uint32_t BS_PUSHBUTTON = 0x0;
 inline constexpr std::uint32_t BS_DEFPUSHBUTTON = 0x1;
-inline constexpr std::uint32_t ES_LEFT = 0x0;
 inline constexpr std::uint32_t ES_AUTOHSCROLL = 0x80;
 inline constexpr std::uint32_t ES_NUMBER = 0x2000;
 inline constexpr std::uint32_t SS_LEFT = 0x0;

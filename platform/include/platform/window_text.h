@@ -11,7 +11,8 @@ namespace platform {
 // it over. A character GBK cannot hold becomes a byte no parse accepts.
 std::string ToGbk(const QString& text);
 
-// A control's text (an edit's contents, a label's text, a window's title).
+// A window's text: an edit's contents, a label's text (set only), otherwise
+// the window's title.
 std::string GetWindowText(const QWidget& widget);
 void SetWindowText(QWidget& widget, const QString& text);
 
