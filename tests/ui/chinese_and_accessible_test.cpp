@@ -56,9 +56,7 @@ TEST_F(ScreenReader, HearsTodaysDayInEachCycleAfterOk) {
 }
 
 TEST_F(ScreenReader, HearsThatTheBirthDateLiesAfterToday) {
-    Type(IDC_EDIT_YEAR, "2027");
-    Type(IDC_EDIT_MONTH, "1");
-    Type(IDC_EDIT_DAY, "1");
+    TypeDate("2027", "1", "1");
     PressEnter();
     for (int id : {IDC_CURVE_INTELLECT, IDC_CURVE_EMOTION, IDC_CURVE_PHYSICAL}) {
         EXPECT_EQ(Accessible(*dlg->GetDlgItem(id), QAccessible::Description), "出生日期晚于今天");

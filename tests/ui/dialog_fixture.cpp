@@ -66,6 +66,12 @@ void DialogTest::Type(int id, const QString& text) {
     Edit(id).setText(text);
 }
 
+void DialogTest::TypeDate(const QString& year, const QString& month, const QString& day) {
+    Type(IDC_EDIT_YEAR, year);
+    Type(IDC_EDIT_MONTH, month);
+    Type(IDC_EDIT_DAY, day);
+}
+
 void DialogTest::PressEnter() {
     QTest::keyClick(dlg.get(), Qt::Key_Return);
 }
@@ -89,4 +95,10 @@ void DialogTest::ExpectLabels(const QStringList& intellectEmotionPhysical) const
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(LabelText(ids[i]), intellectEmotionPhysical[i]);
     }
+}
+
+void DialogTest::ExpectMarkers(int intellect, int emotion, int physical) {
+    EXPECT_EQ(MarkerColumns(IDC_CURVE_INTELLECT), QList<int>{intellect});
+    EXPECT_EQ(MarkerColumns(IDC_CURVE_EMOTION), QList<int>{emotion});
+    EXPECT_EQ(MarkerColumns(IDC_CURVE_PHYSICAL), QList<int>{physical});
 }

@@ -32,6 +32,7 @@ protected:
     void Answer(QDialog& box);
     void SetToday(int year, int month, int day);
     void Type(int id, const QString& text); // as pasted: nothing is filtered
+    void TypeDate(const QString& year, const QString& month, const QString& day);
     void PressEnter();
 
     QLineEdit& Edit(int id) const;
@@ -41,6 +42,8 @@ protected:
 
     // Full-height black columns of a curve control as it is on screen.
     QList<int> MarkerColumns(int curveId);
+    // One marker column each for intellect, emotion and physical.
+    void ExpectMarkers(int intellect, int emotion, int physical);
 
     std::unique_ptr<CBiorhythmDlg> dlg;
     std::vector<ShownBox> boxes;

@@ -81,9 +81,7 @@ TEST_F(PressingOk, ShowsCyclesAndMarkersForTheDefaultDate) {
     ExpectLabels({"智力周期（32天）第490个周期", "情绪周期（28天）第560个周期",
                   "体力周期（23天）第681个周期"});
     // Days 2, 2 and 19 of controls 210, 209 and 209 pixels wide.
-    EXPECT_EQ(MarkerColumns(IDC_CURVE_INTELLECT), QList<int>{13});
-    EXPECT_EQ(MarkerColumns(IDC_CURVE_EMOTION), QList<int>{14});
-    EXPECT_EQ(MarkerColumns(IDC_CURVE_PHYSICAL), QList<int>{172});
+    ExpectMarkers(13, 14, 172);
     EXPECT_TRUE(dlg->isVisible());
     EXPECT_TRUE(boxes.empty());
 }
@@ -107,17 +105,13 @@ TEST_F(PressingOk, TakesSpacesAroundAndBetweenDigitsAndLeavesThemInTheField) {
 
 TEST_F(PressingOk, ShowsOnlyTheSecondOfTwoResults) {
     PressEnter();
-    Type(IDC_EDIT_YEAR, "1990");
-    Type(IDC_EDIT_MONTH, "3");
-    Type(IDC_EDIT_DAY, "15");
+    TypeDate("1990", "3", "15");
     SetToday(2024, 7, 4);
     PressEnter();
     ExpectLabels({"智力周期（32天）第391个周期", "情绪周期（28天）第447个周期",
                   "体力周期（23天）第544个周期"});
     // Days 17, 13 and 17.
-    EXPECT_EQ(MarkerColumns(IDC_CURVE_INTELLECT), QList<int>{111});
-    EXPECT_EQ(MarkerColumns(IDC_CURVE_EMOTION), QList<int>{97});
-    EXPECT_EQ(MarkerColumns(IDC_CURVE_PHYSICAL), QList<int>{154});
+    ExpectMarkers(111, 97, 154);
 }
 
 TEST_F(PressingOk, ReadsTheClockAnewOnEveryPress) {
@@ -130,9 +124,7 @@ TEST_F(PressingOk, ReadsTheClockAnewOnEveryPress) {
 }
 
 TEST_F(PressingOk, CountsABirthDateAfterTodayBelowZeroWithoutMarkers) {
-    Type(IDC_EDIT_YEAR, "2027");
-    Type(IDC_EDIT_MONTH, "1");
-    Type(IDC_EDIT_DAY, "1");
+    TypeDate("2027", "1", "1");
     PressEnter();
     ExpectLabels(
         {"智力周期（32天）第0个周期", "情绪周期（28天）第0个周期", "体力周期（23天）第-1个周期"});
@@ -188,9 +180,7 @@ TEST_P(InputErrors, ShowTheErrorBoxAndChangeNothing) {
 INSTANTIATE_TEST_SUITE_P(Fields, InputErrors, testing::ValuesIn(kBadInputs));
 
 TEST_F(PressingOk, CountsBirthMonthThirteenThroughDecember) {
-    Type(IDC_EDIT_YEAR, "1999");
-    Type(IDC_EDIT_MONTH, "13");
-    Type(IDC_EDIT_DAY, "5");
+    TypeDate("1999", "13", "5");
     SetToday(2024, 11, 20);
     PressEnter();
     EXPECT_TRUE(boxes.empty());
