@@ -1,4 +1,4 @@
-#include "mynew.h"
+#include "ui/mynew.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,8 +1,8 @@
-#include "biorhythm_dlg.h"
 #include "platform/clock.h"
 #include "platform/resources.h"
-#include "resource.h"
-#include "string_table.h"
+#include "res/resource.h"
+#include "res/string_table.h"
+#include "ui/biorhythm_dlg.h"
 
 #include <QApplication>
 #include <QTest>

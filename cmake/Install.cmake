@@ -2,9 +2,6 @@
 # AppStream metainfo, the manual page and the icon in the hicolor theme.
 include(GNUInstallDirs)
 
-# The desktop entry, the metainfo and the icon all go by the AppStream
-# component id, so that software centres can tie them together.
-set(QOB_APP_ID io.github.vidad.qob)
 set(QOB_DESKTOP_SOURCE ${PROJECT_SOURCE_DIR}/res/desktop)
 set(QOB_ICON_SOURCE ${PROJECT_SOURCE_DIR}/res/icons)
 

@@ -1,6 +1,6 @@
 #include "dialog_fixture.h"
 #include "platform/translations.h"
-#include "resource.h"
+#include "res/resource.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "mynew.h"
 #include "pixels.h"
+#include "ui/mynew.h"
 
 #include <QTest>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "dialog_fixture.h"
 #include "platform/window_text.h"
-#include "resource.h"
+#include "res/resource.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>

@@ -2,8 +2,8 @@
 
 #include "pixels.h"
 #include "platform/resources.h"
-#include "resource.h"
-#include "string_table.h"
+#include "res/resource.h"
+#include "res/string_table.h"
 
 #include <QMessageBox>
 #include <QTest>

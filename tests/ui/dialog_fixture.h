@@ -1,8 +1,8 @@
 #pragma once
 
-#include "biorhythm_dlg.h"
 #include "platform/clock.h"
 #include "platform/modal_run.h"
+#include "ui/biorhythm_dlg.h"
 
 #include <QDialog>
 #include <QLabel>

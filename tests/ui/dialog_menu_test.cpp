@@ -1,8 +1,8 @@
-#include "about_dlg.h"
 #include "dialog_fixture.h"
 #include "platform/resources.h"
 #include "platform/window_styles.h"
-#include "resource.h"
+#include "res/resource.h"
+#include "ui/about_dlg.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

@@ -1,9 +1,9 @@
 #include "dialog_fixture.h"
-#include "dialog_templates.h"
 #include "pixels.h"
 #include "platform/dialog_units.h"
 #include "platform/window_styles.h"
-#include "resource.h"
+#include "res/dialog_templates.h"
+#include "res/resource.h"
 
 #include <QApplication>
 #include <QTest>

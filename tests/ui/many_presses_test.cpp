@@ -1,5 +1,5 @@
 #include "dialog_fixture.h"
-#include "resource.h"
+#include "res/resource.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QApplication>
+#include "platform/application.h"
 
 // The application object: runs the main dialog once and then ends.
-class CBiorhythmApp : public QApplication {
-    Q_OBJECT
-
+class CBiorhythmApp : public platform::Application {
 public:
-    CBiorhythmApp(int& argc, char** argv);
+    using platform::Application::Application;
 
     // Runs the main dialog modally; false says nothing is left to run.
     bool StartInstance();

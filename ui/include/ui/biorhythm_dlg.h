@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mynew.h"
 #include "platform/modal_dialog.h"
+#include "ui/mynew.h"
 
 #include <QIcon>
 #include <QLabel>

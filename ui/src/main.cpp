@@ -1,4 +1,4 @@
-#include "biorhythm_app.h"
+#include "ui/biorhythm_app.h"
 
 int main(int argc, char** argv) {
     CBiorhythmApp app(argc, argv);

@@ -1,6 +1,6 @@
-#include "dialog_templates.h"
 #include "platform/window_styles.h"
-#include "resource.h"
+#include "res/dialog_templates.h"
+#include "res/resource.h"
 
 namespace res {
 namespace {

@@ -1,5 +1,5 @@
-#include "about_dlg.h"
+#include "ui/about_dlg.h"
 
-#include "dialog_templates.h"
+#include "res/dialog_templates.h"
 
 CAboutDlg::CAboutDlg() : platform::ModalDialog(res::kAboutBox, nullptr) {}

@@ -1,16 +1,16 @@
-#include "biorhythm_dlg.h"
+#include "ui/biorhythm_dlg.h"
 
-#include "about_dlg.h"
 #include "calc/cycles.h"
 #include "calc/parse_digits.h"
-#include "dialog_templates.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "platform/resources.h"
 #include "platform/surface.h"
 #include "platform/window_styles.h"
 #include "platform/window_text.h"
-#include "resource.h"
+#include "res/dialog_templates.h"
+#include "res/resource.h"
+#include "ui/about_dlg.h"
 
 CBiorhythmDlg::CBiorhythmDlg(QWidget* parent)
     : platform::ModalDialog(res::kMainDialog, parent),

@@ -1,6 +1,6 @@
-#include "string_table.h"
+#include "res/string_table.h"
 
-#include "resource.h"
+#include "res/resource.h"
 
 namespace res {
 namespace {
