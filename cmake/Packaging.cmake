@@ -1,46 +1,11 @@
 # The Debian package, made with `cpack -G DEB` in the build directory from
 # what cmake/Install.cmake installs, plus the files Debian wants of every
 # package: copyright, changelog and lintian overrides.
-include(CheckPIESupported)
+include(GNUInstallDirs)
 
 set(QOB_MAINTAINER "vidad developers <vidad@example.org>")
 set(QOB_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/qob)
-
-# qob_harden(TARGET): the hardening Debian builds its own packages with, for
-# TARGET and every library of ours it links. Only g++ builds get it: the
-# sanitizer and fuzz builds use clang with their own instrumentation.
-# _FORTIFY_SOURCE needs optimisation, so Debug builds go without it.
-function(qob_harden target)
-  get_target_property(imported ${target} IMPORTED)
-  get_target_property(done ${target} QOB_HARDENED)
-  if(imported OR done)
-    return()
-  endif()
-  set_target_properties(${target} PROPERTIES
-    QOB_HARDENED ON
-    POSITION_INDEPENDENT_CODE ON)
-  target_compile_options(${target} PRIVATE -fstack-protector-strong)
-  target_compile_definitions(${target} PRIVATE
-    $<$<CONFIG:Release,RelWithDebInfo,MinSizeRel>:_FORTIFY_SOURCE=2>)
-  get_target_property(libs ${target} LINK_LIBRARIES)
-  foreach(lib IN LISTS libs)
-    if(TARGET ${lib})
-      qob_harden(${lib})
-    endif()
-  endforeach()
-endfunction()
-
-# The start-up baseline is built like the program it is measured against.
-if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
-  check_pie_supported()
-  foreach(program qob bare_dialog)
-    if(TARGET ${program})
-      qob_harden(${program})
-      # Full RELRO: relocations resolved at start, then the tables made read-only.
-      target_link_options(${program} PRIVATE LINKER:-z,relro LINKER:-z,now)
-    endif()
-  endforeach()
-endif()
+set(QOB_DEBIAN_SOURCE ${PROJECT_SOURCE_DIR}/res/desktop)
 
 # The copyright file in Debian's machine-readable format, with the license
 # text taken from LICENSE so that the two cannot drift apart.
@@ -50,12 +15,12 @@ string(SUBSTRING "${QOB_LICENSE_BODY}" ${start} -1 QOB_LICENSE_BODY)
 string(STRIP "${QOB_LICENSE_BODY}" QOB_LICENSE_BODY)
 string(REPLACE "\n\n" "\n.\n" QOB_LICENSE_BODY "${QOB_LICENSE_BODY}")
 string(REPLACE "\n" "\n " QOB_LICENSE_BODY " ${QOB_LICENSE_BODY}")
-configure_file(${QOB_DESKTOP_SOURCE}/copyright.in
+configure_file(${QOB_DEBIAN_SOURCE}/copyright.in
   ${PROJECT_BINARY_DIR}/debian/copyright @ONLY)
 
 install(FILES ${PROJECT_BINARY_DIR}/debian/copyright DESTINATION ${QOB_DOC_DIR})
-qob_install_gzipped(${QOB_DESKTOP_SOURCE}/changelog.Debian ${QOB_DOC_DIR})
-install(FILES ${QOB_DESKTOP_SOURCE}/qob.lintian-overrides
+qob_install_gzipped(${QOB_DEBIAN_SOURCE}/changelog.Debian ${QOB_DOC_DIR})
+install(FILES ${QOB_DEBIAN_SOURCE}/qob.lintian-overrides
   DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
   RENAME qob)
 

@@ -32,9 +32,10 @@ void FuzzCycles(const std::uint8_t* data, std::size_t size) {
     const calc::CycleResult r = calc::ComputeCycles(birth, n[3], n[4], n[5]);
     if (calc::IsWithinRule(birth, n[3], n[4], n[5])) {
         const std::int64_t whole = calc::CountDays(birth, n[3], n[4], n[5]).whole;
-        Require(std::int64_t{r.intellect.cycles} * 32 + r.intellect.day == whole);
-        Require(std::int64_t{r.emotion.cycles} * 28 + r.emotion.day == whole);
-        Require(std::int64_t{r.physical.cycles} * 23 + r.physical.day == whole);
+        for (const calc::CycleFacts& cycle : calc::kCycles) {
+            const calc::CyclePosition pos = r.*cycle.position;
+            Require(std::int64_t{pos.cycles} * cycle.period + pos.day == whole);
+        }
     }
 }
 

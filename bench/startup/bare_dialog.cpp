@@ -66,21 +66,21 @@ int main(int argc, char* argv[]) {
     // The controls at qob's own pixel rectangles, the labels wrapping as its do.
     addLabel(dialog, QStringLiteral("请输入你的出生日期(阳历)"), QRect(15, 54, 81, 29));
     addEdit(dialog, QStringLiteral("1983"), QRect(116, 55, 48, 21));
-    addLabel(dialog, QStringLiteral("年"), QRect(167, 59, 12, 14));
+    addLabel(dialog, QStringLiteral("年"), QRect(167, 59, 12, 15));
     addEdit(dialog, QStringLiteral("12"), QRect(182, 55, 27, 20));
-    addLabel(dialog, QStringLiteral("月"), QRect(212, 59, 15, 14));
-    addEdit(dialog, QStringLiteral("30"), QRect(227, 54, 31, 21));
+    addLabel(dialog, QStringLiteral("月"), QRect(212, 59, 15, 15));
+    addEdit(dialog, QStringLiteral("30"), QRect(227, 54, 32, 21));
     addLabel(dialog, QStringLiteral("日"), QRect(260, 59, 12, 13));
 
     auto* ok = new QPushButton(QStringLiteral("确定"), &dialog);
     ok->setDefault(true);
     ok->setGeometry(QRect(275, 52, 75, 29));
 
-    addLabel(dialog, QStringLiteral("智力周期（33天）"), QRect(11, 93, 99, 27));
+    addLabel(dialog, QStringLiteral("智力周期（33天）"), QRect(11, 93, 99, 28));
     addLabel(dialog, QStringLiteral("情绪周期（28天）"), QRect(11, 141, 96, 28));
-    addLabel(dialog, QStringLiteral("体力周期（23天）"), QRect(11, 190, 106, 36));
+    addLabel(dialog, QStringLiteral("体力周期（23天）"), QRect(11, 190, 107, 36));
     addCurveBox(dialog, QRect(140, 94, 210, 41));
-    addCurveBox(dialog, QRect(141, 140, 209, 40));
+    addCurveBox(dialog, QRect(141, 140, 209, 41));
     addCurveBox(dialog, QRect(141, 187, 209, 39));
 
     dialog.show();

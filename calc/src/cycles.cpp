@@ -94,8 +94,20 @@ bool IsWithinRule(const BirthDate& birth, std::int32_t todayYear, std::int32_t t
 CycleResult ComputeCycles(const BirthDate& birth, std::int32_t todayYear, std::int32_t todayMonth,
                           std::int32_t todayDay) {
     const DayCount count = CountDays(birth, todayYear, todayMonth, todayDay);
-    return {Position(count, kIntellectPeriod), Position(count, kEmotionPeriod),
-            Position(count, kPhysicalPeriod)};
+    CycleResult result;
+    for (const CycleFacts& cycle : kCycles) {
+        result.*cycle.position = Position(count, cycle.period);
+    }
+    return result;
+}
+
+const CycleFacts* FindCycle(std::int32_t kind) {
+    for (const CycleFacts& cycle : kCycles) {
+        if (cycle.kind == kind) {
+            return &cycle;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace calc

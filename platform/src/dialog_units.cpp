@@ -31,11 +31,8 @@ BaseUnits BaseUnitsOf(const QFont& font) {
 }
 
 QRect MapDialogRect(const DialogUnitRect& rect, const BaseUnits& base) {
-    const int left = MulDiv(rect.x, base.x, 4);
-    const int top = MulDiv(rect.y, base.y, 8);
-    const int right = MulDiv(rect.x + rect.width, base.x, 4);
-    const int bottom = MulDiv(rect.y + rect.height, base.y, 8);
-    return QRect(left, top, right - left, bottom - top);
+    return QRect(MulDiv(rect.x, base.x, 4), MulDiv(rect.y, base.y, 8),
+                 MulDiv(rect.width, base.x, 4), MulDiv(rect.height, base.y, 8));
 }
 
 } // namespace platform

@@ -26,9 +26,6 @@ Qt::WindowFlags WindowFlagsOf(const DialogTemplate& dialog) {
     if (dialog.style & WS_MINIMIZEBOX) {
         flags |= Qt::WindowMinimizeButtonHint;
     }
-    if (dialog.style & WS_MAXIMIZEBOX) {
-        flags |= Qt::WindowMaximizeButtonHint;
-    }
     return flags;
 }
 
@@ -105,11 +102,11 @@ QWidget* ModalDialog::GetDlgItem(int id) {
     return nullptr;
 }
 
-SystemMenu* ModalDialog::GetSystemMenu(bool revert) {
+SystemMenu* ModalDialog::GetSystemMenu() {
     if (!(template_.style & WS_SYSMENU)) {
         return nullptr;
     }
-    if (systemMenu_ && !revert) {
+    if (systemMenu_) {
         return systemMenu_.get();
     }
     systemMenu_ =
@@ -151,7 +148,7 @@ void ModalDialog::OnSystemCommand(std::uint32_t id, std::intptr_t) {
 }
 
 void ModalDialog::contextMenuEvent(QContextMenuEvent* event) {
-    if (SystemMenu* menu = GetSystemMenu(false)) {
+    if (SystemMenu* menu = GetSystemMenu()) {
         menu->Popup(event->globalPos());
     }
 }
@@ -181,12 +178,8 @@ void ModalDialog::SetUpWindow() {
     setWindowTitle(QString::fromUtf8(template_.caption));
     setFont(DialogFont(template_));
     base_ = BaseUnitsOf(font());
-    const QSize size = MapDialogRect({0, 0, template_.width, template_.height}, base_).size();
-    if (template_.style & WS_THICKFRAME) {
-        resize(size);
-    } else {
-        setFixedSize(size);
-    }
+    // No template has a sizing border: every dialog keeps its size.
+    setFixedSize(MapDialogRect({0, 0, template_.width, template_.height}, base_).size());
 }
 
 QWidget* ModalDialog::Materialize(Control& control) {

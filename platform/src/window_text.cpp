@@ -12,11 +12,8 @@ std::string ToGbk(const QString& text) {
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-std::string GetWindowText(const QWidget& widget) {
-    if (const auto* edit = qobject_cast<const QLineEdit*>(&widget)) {
-        return ToGbk(edit->text());
-    }
-    return ToGbk(widget.windowTitle());
+std::string GetWindowText(const QLineEdit& edit) {
+    return ToGbk(edit.text());
 }
 
 void SetWindowText(QWidget& widget, const QString& text) {

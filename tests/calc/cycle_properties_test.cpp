@@ -5,24 +5,6 @@
 
 namespace {
 
-struct Period {
-    const char* kind;
-    calc::CyclePosition calc::CycleResult::*member;
-    std::int32_t days;
-};
-
-const Period kPeriods[] = {
-    {"intellect", &calc::CycleResult::intellect, calc::kIntellectPeriod},
-    {"emotion", &calc::CycleResult::emotion, calc::kEmotionPeriod},
-    {"physical", &calc::CycleResult::physical, calc::kPhysicalPeriod},
-};
-
-TEST(CycleProperties, PeriodsAreThirtyTwoTwentyEightAndTwentyThree) {
-    EXPECT_EQ(calc::kIntellectPeriod, 32);
-    EXPECT_EQ(calc::kEmotionPeriod, 28);
-    EXPECT_EQ(calc::kPhysicalPeriod, 23);
-}
-
 // Birth dates from 1890 to 2060 against today's dates from 1990 to 2040, real
 // and impossible days alike, so that T takes both signs.
 TEST(CycleProperties, HoldForABroadSweepOfDates) {
@@ -38,23 +20,24 @@ TEST(CycleProperties, HoldForABroadSweepOfDates) {
                         const calc::CycleResult result = calc::ComputeCycles(birth, ty, tm, td);
                         ASSERT_EQ(std::fmod(count.total * 4, 1.0), 0.0);
                         ASSERT_EQ(count.whole, static_cast<std::int64_t>(std::trunc(count.total)));
-                        for (const Period& p : kPeriods) {
-                            const calc::CyclePosition pos = result.*p.member;
+                        for (const calc::CycleFacts& cycle : calc::kCycles) {
+                            const calc::CyclePosition pos = result.*cycle.position;
+                            const std::int32_t period = cycle.period;
                             SCOPED_TRACE(testing::Message()
-                                         << p.kind << " birth " << by << "-" << bm << "-" << bd
-                                         << " today " << ty << "-" << tm << "-" << td);
-                            ASSERT_EQ(std::int64_t{pos.cycles} * p.days + pos.day, count.whole);
+                                         << "kind " << cycle.kind << " birth " << by << "-" << bm
+                                         << "-" << bd << " today " << ty << "-" << tm << "-" << td);
+                            ASSERT_EQ(std::int64_t{pos.cycles} * period + pos.day, count.whole);
                             if (count.whole >= 0) {
                                 ASSERT_GE(pos.day, 0);
-                                ASSERT_LT(pos.day, p.days);
+                                ASSERT_LT(pos.day, period);
                                 ASSERT_GE(pos.cycles, 0);
                             } else {
                                 ASSERT_LE(pos.day, 0);
-                                ASSERT_GT(pos.day, -p.days);
+                                ASSERT_GT(pos.day, -period);
                                 ASSERT_LE(pos.cycles, 0);
                             }
                             ASSERT_EQ(pos.cycles,
-                                      static_cast<std::int32_t>(std::trunc(count.total / p.days)));
+                                      static_cast<std::int32_t>(std::trunc(count.total / period)));
                         }
                         ++checked;
                     }

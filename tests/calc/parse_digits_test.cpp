@@ -71,13 +71,6 @@ TEST_P(ParseDigitsTable, GivesTheNumberOrLeavesValueAlone) {
 
 INSTANTIATE_TEST_SUITE_P(Texts, ParseDigitsTable, testing::ValuesIn(kCases));
 
-TEST(ParseDigits, LeavesTheCallersTextAsItWas) {
-    const std::string text = " 19 83 ";
-    std::int32_t value = 0;
-    ASSERT_TRUE(calc::ParseDigits(text, value));
-    EXPECT_EQ(text, " 19 83 ");
-}
-
 TEST(ParseDigits, TakesAMegabyteOfDigitsAndSpacesInLinearTime) {
     std::string text;
     for (int i = 0; i < 512 * 1024; ++i) {

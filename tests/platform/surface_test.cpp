@@ -20,7 +20,7 @@ QImage Draw(const Drawing& drawing, qreal ratio = 1.0, QColor background = Qt::w
     image.fill(background);
     {
         QPainter painter(&image);
-        platform::Surface dc(painter, QRect(0, 0, 30, 20));
+        platform::Surface dc(painter, QSize(30, 20));
         drawing(dc);
     }
     image.setDevicePixelRatio(1.0);
@@ -30,9 +30,9 @@ QImage Draw(const Drawing& drawing, qreal ratio = 1.0, QColor background = Qt::w
 void FrameLineAndPixel(platform::Surface& dc) {
     dc.Draw3dRect({0, 0, 30, 20}, platform::Rgb(0, 20, 0), platform::Rgb(200, 0, 0));
     dc.MoveTo(0, 10);
-    dc.LineTo(30, 10);
+    dc.LineTo(30, 10, 0);
     dc.MoveTo(7, 0);
-    dc.LineTo(7, 20);
+    dc.LineTo(7, 20, 0);
     dc.SetPixel(12, 4, platform::Rgb(1, 2, 3));
 }
 
@@ -64,7 +64,7 @@ TEST(Surface, PaintsNothingForFarCoordinates) {
             for (std::int32_t b : far) {
                 dc.SetPixel(a, b, 0);
                 dc.MoveTo(a, b);
-                dc.LineTo(a, b == kMin ? kMax : kMin);
+                dc.LineTo(a, b == kMin ? kMax : kMin, 0);
                 dc.Draw3dRect({a, b, a, b}, 0, 0);
                 dc.TextOut(a, b, "远");
             }

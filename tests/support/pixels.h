@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/color.h"
+#include "ui/mynew.h"
+
 #include <QColor>
 #include <QImage>
 
@@ -7,8 +10,8 @@ class QWidget;
 
 namespace test {
 
-inline const QColor kBlack(0, 0, 0);
-inline const QColor kFrameGreen(0, 20, 0);
+inline const QColor kBlack = platform::ToQColor(mynew::kLineColor);
+inline const QColor kFrameGreen = platform::ToQColor(mynew::kFrameColor);
 inline const QColor kWhite(255, 255, 255);
 
 // Paints `widget` as it paints itself onto white, at the given device pixel

@@ -1,3 +1,4 @@
+#include "curve_reference.h"
 #include "pixels.h"
 #include "ui/mynew.h"
 
@@ -139,16 +140,67 @@ TEST(CurveControl, LaysTheCurveOnTheAxisWhenFourPixelsHigh) {
     }
 }
 
-TEST(CurveControl, KeepsBelowFourPixelsHighWithinTheControl) {
+// Below four rows the amplitude turns negative and the curve is mirrored: its
+// second half, which dips below the axis in a taller control, rises above it.
+TEST(CurveControl, MirrorsTheCurveBelowFourPixelsHigh) {
     mynew curve;
-    for (int h = 1; h < 4; ++h) {
+    for (int h = 2; h < 4; ++h) {
         const QImage image = Render(curve, 50, h);
-        // The mirrored amplitude still leaves exactly one curve pixel per column.
         for (int x = 1; x < 49; ++x) {
-            EXPECT_GE(test::RowsWith(image, x, kBlack).size(), 1) << h << " high, column " << x;
+            const QList<int> expected = x <= 25 ? QList<int>{1} : QList<int>{0, 1};
+            EXPECT_EQ(test::RowsWith(image, x, kBlack), expected) << h << " high, column " << x;
         }
     }
 }
+
+struct Scale {
+    qreal ratio;
+    int k; // device pixels per control pixel
+};
+
+void PrintTo(const Scale& s, std::ostream* out) {
+    *out << "ratio " << s.ratio;
+}
+
+const Scale kScales[] = {{1, 1}, {1.25, 1}, {1.5, 1}, {1.75, 1}, {2, 2}, {2.5, 2}, {3, 3}};
+
+class ScaleFactors : public testing::TestWithParam<Scale> {};
+
+// The emotion curve where the dialog puts it, rendered at each device pixel
+// ratio, equals the picture worked out on the device's own pixel grid: lines
+// one block of k device pixels wide, nothing else touched.
+TEST_P(ScaleFactors, DrawOnTheDevicePixelGridInWholeBlocks) {
+    const Scale& s = GetParam();
+    ASSERT_EQ(test::BlockSize(s.ratio), s.k);
+    const QRect logical(141, 140, 209, 41);
+    mynew curve;
+    curve.SetKind(2);
+    curve.SetEmotionDay(10);
+    curve.resize(logical.size());
+    QImage image(QSize(360, 237) * s.ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(s.ratio);
+    image.fill(kWhite);
+    curve.render(&image, logical.topLeft(), QRegion(), QWidget::DrawChildren);
+    image.setDevicePixelRatio(1);
+
+    const QRect device = test::DeviceRect(logical, s.ratio);
+    const QImage expected = test::CurveReference(device.size(), s.k, 2, 10);
+    int differing = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QPoint p(x, y);
+            const QColor want =
+                device.contains(p) && expected.pixelColor(p - device.topLeft()).alpha()
+                    ? expected.pixelColor(p - device.topLeft())
+                    : kWhite;
+            differing += image.pixelColor(p) != want;
+        }
+    }
+    EXPECT_EQ(differing, 0) << "device rectangle " << device.x() << "," << device.y() << " "
+                            << device.width() << "x" << device.height();
+}
+
+INSTANTIATE_TEST_SUITE_P(Ratios, ScaleFactors, testing::ValuesIn(kScales));
 
 TEST(CurveControl, ShowsTheMarkerAtOnceAndOnlyTheCurrentOne) {
     mynew curve;

@@ -8,6 +8,7 @@
 #include "platform/surface.h"
 #include "platform/window_styles.h"
 #include "platform/window_text.h"
+#include "res/cycle_names.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
 #include "ui/about_dlg.h"
@@ -37,7 +38,7 @@ bool CBiorhythmDlg::OnDialogInit() {
     platform::SetWindowText(m_editMonth, QStringLiteral("12"));
     platform::SetWindowText(m_editDay, QStringLiteral("30"));
 
-    if (platform::SystemMenu* pSysMenu = GetSystemMenu(false)) {
+    if (platform::SystemMenu* pSysMenu = GetSystemMenu()) {
         const QString strAboutMenu = platform::LoadString(IDS_ABOUTBOX);
         if (!strAboutMenu.isEmpty()) {
             pSysMenu->AppendSeparator();
@@ -50,13 +51,30 @@ bool CBiorhythmDlg::OnDialogInit() {
     return true;
 }
 
+namespace {
+
+QString CycleName(calc::CycleKind kind) {
+    return QString::fromUtf8(res::CycleName(kind));
+}
+
+// A cycle's label after a calculation: its name, its period and the whole
+// cycles completed, such as 智力周期（32天）第490个周期.
+QString CycleLabel(calc::CycleKind kind, std::int32_t cycles) {
+    return QStringLiteral("%1（%2天）第%3个周期")
+        .arg(CycleName(kind))
+        .arg(calc::FindCycle(kind)->period)
+        .arg(cycles);
+}
+
+} // namespace
+
 void CBiorhythmDlg::NameControlsForScreenReaders() {
     m_editYear.setAccessibleName(QStringLiteral("出生年份"));
     m_editMonth.setAccessibleName(QStringLiteral("出生月份"));
     m_editDay.setAccessibleName(QStringLiteral("出生日期"));
-    m_curveIntellect.setAccessibleName(QStringLiteral("智力周期曲线"));
-    m_curveEmotion.setAccessibleName(QStringLiteral("情绪周期曲线"));
-    m_curvePhysical.setAccessibleName(QStringLiteral("体力周期曲线"));
+    m_curveIntellect.setAccessibleName(CycleName(calc::kIntellect) + QStringLiteral("曲线"));
+    m_curveEmotion.setAccessibleName(CycleName(calc::kEmotion) + QStringLiteral("曲线"));
+    m_curvePhysical.setAccessibleName(CycleName(calc::kPhysical) + QStringLiteral("曲线"));
 }
 
 // OK runs the calculation and never ends the dialog; everything else takes
@@ -116,18 +134,18 @@ void CBiorhythmDlg::OnBnClickedOk() {
     m_curveIntellect.SetKind(calc::kIntellect);
     m_curveIntellect.SetIntellectDay(result.intellect.day);
     m_curveIntellect.DrawDayMarker();
-    const QString statzl = QString::asprintf("智力周期（32天）第%d个周期", result.intellect.cycles);
+    const QString statzl = CycleLabel(calc::kIntellect, result.intellect.cycles);
     platform::SetWindowText(m_labelIntellect, statzl);
 
     m_curveEmotion.SetKind(calc::kEmotion);
     m_curveEmotion.SetEmotionDay(result.emotion.day);
     m_curveEmotion.DrawDayMarker();
-    const QString statqx = QString::asprintf("情绪周期（28天）第%d个周期", result.emotion.cycles);
+    const QString statqx = CycleLabel(calc::kEmotion, result.emotion.cycles);
     platform::SetWindowText(m_labelEmotion, statqx);
 
     m_curvePhysical.SetKind(calc::kPhysical);
     m_curvePhysical.SetPhysicalDay(result.physical.day);
     m_curvePhysical.DrawDayMarker();
-    const QString stattl = QString::asprintf("体力周期（23天）第%d个周期", result.physical.cycles);
+    const QString stattl = CycleLabel(calc::kPhysical, result.physical.cycles);
     platform::SetWindowText(m_labelPhysical, stattl);
 }

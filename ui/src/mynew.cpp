@@ -7,9 +7,6 @@
 
 namespace {
 
-constexpr platform::ColorRef kFrameColor = 0x00001400;
-constexpr platform::ColorRef kBlack = 0x00000000;
-
 // The curve's angle factor: a little less than 2 pi, so the period never
 // quite closes at the right edge.
 constexpr double kAngleFactor = 6.28318;
@@ -22,7 +19,7 @@ void DrawCurve(platform::Surface& dc, const platform::Rect& a) {
         const double angle = static_cast<double>(d) * kAngleFactor / static_cast<double>(w);
         const double v = static_cast<double>(h - 4) * std::sin(angle) / 2.0 + a.top;
         const auto y = static_cast<std::int32_t>(static_cast<double>(h / 2) + v);
-        dc.SetPixel(x, y, kBlack);
+        dc.SetPixel(x, y, mynew::kLineColor);
     }
 }
 
@@ -51,20 +48,35 @@ void mynew::DrawDayMarker() {
     setAccessibleDescription(DayDescription());
 }
 
+std::optional<mynew::DayInCycle> mynew::CurrentDay() const {
+    const calc::CycleFacts* cycle = calc::FindCycle(m_nKind);
+    if (!cycle) {
+        return std::nullopt;
+    }
+    const auto period = static_cast<std::uint32_t>(cycle->period);
+    switch (cycle->kind) {
+    case calc::kIntellect:
+        return DayInCycle{m_nIntellectDay, period};
+    case calc::kEmotion:
+        return DayInCycle{m_nEmotionDay, period};
+    case calc::kPhysical:
+        return DayInCycle{m_nPhysicalDay, period};
+    }
+    return std::nullopt;
+}
+
 // Days counted as people count them, from 1; the stored day is the
 // calculation's signed day in the cycle, kept bit for bit.
 QString mynew::DayDescription() const {
-    const std::uint32_t days[] = {m_nIntellectDay, m_nEmotionDay, m_nPhysicalDay};
-    const std::int32_t periods[] = {calc::kIntellectPeriod, calc::kEmotionPeriod,
-                                    calc::kPhysicalPeriod};
-    if (m_nKind < calc::kIntellect || m_nKind > calc::kPhysical) {
+    const std::optional<DayInCycle> current = CurrentDay();
+    if (!current) {
         return {};
     }
-    const auto day = static_cast<std::int32_t>(days[m_nKind - 1]);
+    const auto day = static_cast<std::int32_t>(current->day);
     if (day < 0) {
         return QStringLiteral("出生日期晚于今天");
     }
-    return QStringLiteral("第%1天，共%2天").arg(qint64{day} + 1).arg(periods[m_nKind - 1]);
+    return QStringLiteral("第%1天，共%2天").arg(qint64{day} + 1).arg(current->period);
 }
 
 void mynew::paintEvent(QPaintEvent*) {
@@ -73,12 +85,12 @@ void mynew::paintEvent(QPaintEvent*) {
 
 void mynew::OnPaint() {
     platform::PaintSurface dc(this);
-    const platform::Rect a = platform::ClientRect(*this);
+    const platform::Rect a = dc.ClientRect();
     const std::int32_t h = a.bottom - a.top;
     dc.Draw3dRect(a, kFrameColor, kFrameColor);
     const std::int32_t cy = a.top + h / 2;
     dc.MoveTo(a.left, cy);
-    dc.LineTo(a.right, cy);
+    dc.LineTo(a.right, cy, kLineColor);
     DrawCurve(dc, a);
     DrawMarker(dc, a);
 }
@@ -86,26 +98,13 @@ void mynew::OnPaint() {
 // The day fields are unsigned and the sum wraps, so a negative day puts the
 // marker far beyond the right edge, where nothing is painted.
 void mynew::DrawMarker(platform::Surface& dc, const platform::Rect& a) const {
-    std::uint32_t day = 0;
-    std::uint32_t period = 0;
-    if (m_nKind == calc::kIntellect) {
-        day = m_nIntellectDay;
-        period = calc::kIntellectPeriod;
-    }
-    if (m_nKind == calc::kEmotion) {
-        day = m_nEmotionDay;
-        period = calc::kEmotionPeriod;
-    }
-    if (m_nKind == calc::kPhysical) {
-        day = m_nPhysicalDay;
-        period = calc::kPhysicalPeriod;
-    }
-    if (period == 0) {
+    const std::optional<DayInCycle> current = CurrentDay();
+    if (!current) {
         return;
     }
     const auto w = static_cast<std::uint32_t>(a.right - a.left);
-    const auto mx =
-        static_cast<std::int32_t>(static_cast<std::uint32_t>(a.left) + w * day / period);
+    const auto mx = static_cast<std::int32_t>(static_cast<std::uint32_t>(a.left) +
+                                              w * current->day / current->period);
     dc.MoveTo(mx, a.top);
-    dc.LineTo(mx, a.bottom);
+    dc.LineTo(mx, a.bottom, kLineColor);
 }

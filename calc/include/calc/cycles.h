@@ -4,17 +4,12 @@
 
 namespace calc {
 
-// Which cycle a curve shows; kNoKind means no result has been set yet.
+// Which cycle a curve shows; 0 means that no result has been set yet.
 enum CycleKind : std::int32_t {
-    kNoKind = 0,
     kIntellect = 1,
     kEmotion = 2,
     kPhysical = 3,
 };
-
-inline constexpr std::int32_t kIntellectPeriod = 32;
-inline constexpr std::int32_t kEmotionPeriod = 28;
-inline constexpr std::int32_t kPhysicalPeriod = 23;
 
 struct BirthDate {
     std::int32_t nyear = 0;
@@ -32,6 +27,23 @@ struct CycleResult {
     CyclePosition emotion;
     CyclePosition physical;
 };
+
+// What the program knows of each cycle, in the order it shows them. The
+// intellect cycle has 32 days, whatever the dialog's first label says.
+struct CycleFacts {
+    CycleKind kind;
+    std::int32_t period; // days
+    CyclePosition CycleResult::*position;
+};
+
+inline constexpr CycleFacts kCycles[] = {
+    {kIntellect, 32, &CycleResult::intellect},
+    {kEmotion, 28, &CycleResult::emotion},
+    {kPhysical, 23, &CycleResult::physical},
+};
+
+// The facts of a kind, or none for a value that names no cycle.
+const CycleFacts* FindCycle(std::int32_t kind);
 
 // The program's day count: 365.25 days a year, plus the distance from this
 // year's birthday to today counted with this year's month lengths. Kept in

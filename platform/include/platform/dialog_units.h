@@ -24,7 +24,8 @@ QFont DialogFont(const DialogTemplate& dialog);
 // average width of the 52 Latin letters, rounded, and the font's height.
 BaseUnits BaseUnitsOf(const QFont& font);
 
-// Each edge converted on its own, rounded to nearest.
+// Position and size converted each on its own, rounded to nearest with
+// halves away from zero, as the window system's dialog manager does.
 QRect MapDialogRect(const DialogUnitRect& rect, const BaseUnits& base);
 
 } // namespace platform

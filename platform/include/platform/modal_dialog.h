@@ -32,8 +32,8 @@ public:
     // The control with the id, built now if the dialog has not built it yet.
     QWidget* GetDlgItem(int id);
 
-    // The window menu, or none for a template without one.
-    SystemMenu* GetSystemMenu(bool revert);
+    // The window menu as it stands, or none for a template without one.
+    SystemMenu* GetSystemMenu();
 
 protected:
     virtual void BindControls(DataExchange& dx);

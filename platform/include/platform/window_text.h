@@ -3,6 +3,7 @@
 #include <QString>
 #include <string>
 
+class QLineEdit;
 class QWidget;
 
 namespace platform {
@@ -11,9 +12,9 @@ namespace platform {
 // it over. A character GBK cannot hold becomes a byte no parse accepts.
 std::string ToGbk(const QString& text);
 
-// A window's text: an edit's contents, a label's text (set only), otherwise
-// the window's title.
-std::string GetWindowText(const QWidget& widget);
+// An edit's text as the program reads it; a label's text, or otherwise the
+// window's title, as it sets them.
+std::string GetWindowText(const QLineEdit& edit);
 void SetWindowText(QWidget& widget, const QString& text);
 
 } // namespace platform

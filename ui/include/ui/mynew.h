@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/color.h"
+
 #include <QLabel>
 #include <cstdint>
+#include <optional>
 
 namespace platform {
 class Surface;
@@ -16,6 +19,10 @@ class mynew : public QLabel {
     Q_OBJECT
 
 public:
+    // A very dark green frame; axis, curve and marker in the default pen's black.
+    static constexpr platform::ColorRef kFrameColor = 0x00001400;
+    static constexpr platform::ColorRef kLineColor = 0x00000000;
+
     explicit mynew(QWidget* parent = nullptr);
 
     void SetKind(std::int32_t kind);
@@ -32,8 +39,15 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The stored day of the control's kind and that cycle's period.
+    struct DayInCycle {
+        std::uint32_t day;
+        std::uint32_t period;
+    };
+
     void OnPaint();
     void DrawMarker(platform::Surface& dc, const platform::Rect& a) const;
+    std::optional<DayInCycle> CurrentDay() const;
     QString DayDescription() const;
 
     std::uint32_t m_nIntellectDay = 0;
