@@ -12,6 +12,8 @@
 
 namespace {
 
+// 0xRRGGBB, as X pixels are read here; the program itself writes the same
+// very dark green as 0x00BBGGRR, 0x00001400.
 constexpr unsigned kFrameColour = 0x001400;
 
 int usage() {
