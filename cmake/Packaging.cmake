@@ -49,6 +49,13 @@ Its window and messages are in simplified Chinese.")
 # translations, and an input method to type into the date field.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei, qt6-translations-l10n")
+# Not qt6-wayland: without it qob runs through XWayland in a Wayland
+# session, where the compositor's own title bar leaves out the maximize
+# button of this fixed-size dialog and a fractional scale reaches Qt as a
+# font DPI, so the curves stay crisp. Qt 6.4 on Wayland draws its own title
+# bar where the compositor offers none (GNOME), with a maximize button, and
+# knows only whole scales, which the compositor then shrinks. Where
+# qt6-wayland is installed anyway, Qt still uses XWayland under GNOME.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fcitx5-frontend-qt6 | ibus")
 
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
