@@ -50,12 +50,13 @@ Its window and messages are in simplified Chinese.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wqy-microhei, qt6-translations-l10n")
 # Not qt6-wayland: without it qob runs through XWayland in a Wayland
-# session, where the compositor's own title bar leaves out the maximize
-# button of this fixed-size dialog and a fractional scale reaches Qt as a
-# font DPI, so the curves stay crisp. Qt 6.4 on Wayland draws its own title
-# bar where the compositor offers none (GNOME), with a maximize button, and
+# session, with the compositor's own title bar, which leaves out the
+# maximize button of this fixed-size dialog; where the desktop hands X
+# programs a fractional scale as a font DPI (KDE can), Qt draws the curves
+# crisply at that scale. Qt 6.4's own Wayland plugin draws its own title bar
+# where the compositor offers none (GNOME), maximize button included, and
 # knows only whole scales, which the compositor then shrinks. Where
-# qt6-wayland is installed anyway, Qt still uses XWayland under GNOME.
+# qt6-wayland is installed anyway, Qt 6.4 still uses XWayland under GNOME.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fcitx5-frontend-qt6 | ibus")
 
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
