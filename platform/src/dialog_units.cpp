@@ -1,11 +1,13 @@
 #include "platform/dialog_units.h"
 
+#include "platform/qt_text.h"
+
 #include <QFontMetrics>
 
 namespace platform {
 namespace {
 
-constexpr char kShellDialogFont[] = "MS Shell Dlg";
+constexpr std::u16string_view kShellDialogFont = u"MS Shell Dlg";
 
 // a * b / c rounded to nearest, halves away from zero.
 int MulDiv(int a, int b, int c) {
@@ -17,8 +19,8 @@ int MulDiv(int a, int b, int c) {
 } // namespace
 
 QFont DialogFont(const DialogTemplate& dialog) {
-    const bool shell = qstrcmp(dialog.fontName, kShellDialogFont) == 0;
-    QFont font(shell ? QString(kDialogFontFamily) : QString::fromUtf8(dialog.fontName));
+    const bool shell = dialog.fontName == kShellDialogFont;
+    QFont font(shell ? QString(kDialogFontFamily) : ToQString(dialog.fontName));
     font.setPointSize(dialog.pointSize);
     return font;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/digits_only_filter.h"
 #include "platform/modal_run.h"
+#include "platform/qt_text.h"
 #include "platform/resources.h"
 #include "platform/window_styles.h"
 
@@ -42,12 +43,12 @@ QWidget* NewControl(const ControlTemplate& item) {
 }
 
 void ApplyButton(QPushButton& button, const ControlTemplate& item) {
-    button.setText(QString::fromUtf8(item.text));
+    button.setText(ToQString(item.text));
     button.setDefault(item.style & BS_DEFPUSHBUTTON);
 }
 
 void ApplyEdit(QLineEdit& edit, const ControlTemplate& item) {
-    edit.setText(QString::fromUtf8(item.text));
+    edit.setText(ToQString(item.text));
     edit.setFrame(item.style & WS_BORDER);
     if (item.style & ES_NUMBER) {
         edit.installEventFilter(new DigitsOnlyFilter(&edit));
@@ -62,7 +63,7 @@ void ApplyStatic(QLabel& label, const ControlTemplate& item, const QRect& area) 
         return;
     }
     label.setTextFormat(Qt::PlainText);
-    label.setText(QString::fromUtf8(item.text));
+    label.setText(ToQString(item.text));
     label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label.setWordWrap(true);
 }
@@ -175,7 +176,7 @@ void ModalDialog::closeEvent(QCloseEvent* event) {
 
 void ModalDialog::SetUpWindow() {
     setWindowFlags(WindowFlagsOf(template_));
-    setWindowTitle(QString::fromUtf8(template_.caption));
+    setWindowTitle(ToQString(template_.caption));
     setFont(DialogFont(template_));
     base_ = BaseUnitsOf(font());
     // No template has a sizing border: every dialog keeps its size.

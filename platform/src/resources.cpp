@@ -1,5 +1,7 @@
 #include "platform/resources.h"
 
+#include "platform/qt_text.h"
+
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -23,7 +25,7 @@ void SetStringTable(std::span<const StringResource> table) {
 QString LoadString(int id) {
     for (const StringResource& entry : Table()) {
         if (entry.id == id) {
-            return QString::fromUtf8(entry.text);
+            return ToQString(entry.text);
         }
     }
     return {};

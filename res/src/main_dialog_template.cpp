@@ -17,29 +17,29 @@ constexpr std::uint32_t kDateField =
 // hidden Cancel button that only carries the cancel command, then the
 // curves, labels, prompt and units, and the three date fields last.
 constexpr ControlTemplate kControls[] = {
-    {IDOK, Button, "确定", BS_DEFPUSHBUTTON | kVisible | WS_TABSTOP, {183, 32, 50, 18}},
-    {IDCANCEL, Button, "取消", BS_PUSHBUTTON | WS_TABSTOP, {183, 60, 50, 16}},
-    {IDC_CURVE_INTELLECT, Static, "Static", SS_LEFT | kVisible | WS_GROUP, {93, 58, 140, 25}},
-    {IDC_CURVE_EMOTION, Static, "", SS_LEFT | kVisible, {94, 86, 139, 25}},
-    {IDC_CURVE_PHYSICAL, Static, "", SS_LEFT | kVisible, {94, 115, 139, 24}},
-    {IDC_LABEL_INTELLECT, Static, "智力周期（33天）", kLabel, {7, 57, 66, 17}},
-    {IDC_LABEL_EMOTION, Static, "情绪周期（28天）", kLabel, {7, 87, 64, 17}},
-    {IDC_LABEL_PHYSICAL, Static, "体力周期（23天）", kLabel, {7, 117, 71, 22}},
-    {-1, Static, "请输入你的出生日期(阳历)", kLabel, {10, 33, 54, 18}},
-    {-1, Static, "日", kLabel, {173, 36, 8, 8}},
-    {-1, Static, "月", kLabel, {141, 36, 10, 9}},
-    {-1, Static, "年", kLabel, {111, 36, 8, 9}},
-    {IDC_EDIT_YEAR, Edit, "", kDateField, {77, 34, 32, 13}},
-    {IDC_EDIT_MONTH, Edit, "", kDateField, {121, 34, 18, 12}},
-    {IDC_EDIT_DAY, Edit, "", kDateField, {151, 33, 21, 13}},
+    {IDOK, Button, u"确定", BS_DEFPUSHBUTTON | kVisible | WS_TABSTOP, {183, 32, 50, 18}},
+    {IDCANCEL, Button, u"取消", BS_PUSHBUTTON | WS_TABSTOP, {183, 60, 50, 16}},
+    {IDC_CURVE_INTELLECT, Static, u"Static", SS_LEFT | kVisible | WS_GROUP, {93, 58, 140, 25}},
+    {IDC_CURVE_EMOTION, Static, u"", SS_LEFT | kVisible, {94, 86, 139, 25}},
+    {IDC_CURVE_PHYSICAL, Static, u"", SS_LEFT | kVisible, {94, 115, 139, 24}},
+    {IDC_LABEL_INTELLECT, Static, u"智力周期（33天）", kLabel, {7, 57, 66, 17}},
+    {IDC_LABEL_EMOTION, Static, u"情绪周期（28天）", kLabel, {7, 87, 64, 17}},
+    {IDC_LABEL_PHYSICAL, Static, u"体力周期（23天）", kLabel, {7, 117, 71, 22}},
+    {-1, Static, u"请输入你的出生日期(阳历)", kLabel, {10, 33, 54, 18}},
+    {-1, Static, u"日", kLabel, {173, 36, 8, 8}},
+    {-1, Static, u"月", kLabel, {141, 36, 10, 9}},
+    {-1, Static, u"年", kLabel, {111, 36, 8, 9}},
+    {IDC_EDIT_YEAR, Edit, u"", kDateField, {77, 34, 32, 13}},
+    {IDC_EDIT_MONTH, Edit, u"", kDateField, {121, 34, 18, 12}},
+    {IDC_EDIT_DAY, Edit, u"", kDateField, {151, 33, 21, 13}},
 };
 
 } // namespace
 
 const DialogTemplate kMainDialog = {
     IDD_MAIN_DIALOG,
-    "vidad",
-    "MS Shell Dlg",
+    u"vidad",
+    u"MS Shell Dlg",
     8,
     240,
     146,

@@ -6,7 +6,7 @@ namespace res {
 namespace {
 
 constexpr platform::StringResource kStrings[] = {
-    {IDS_ABOUTBOX, "关于vidad(&A)..."},
+    {IDS_ABOUTBOX, u"关于vidad(&A)..."},
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "calc/parse_digits.h"
 #include "platform/clock.h"
 #include "platform/message_box.h"
+#include "platform/qt_text.h"
 #include "platform/resources.h"
 #include "platform/surface.h"
 #include "platform/window_styles.h"
@@ -54,7 +55,7 @@ bool CBiorhythmDlg::OnDialogInit() {
 namespace {
 
 QString CycleName(calc::CycleKind kind) {
-    return QString::fromUtf8(res::CycleName(kind));
+    return platform::ToQString(res::CycleName(kind));
 }
 
 // A cycle's label after a calculation: its name, its period and the whole

@@ -19,7 +19,7 @@ struct DialogUnitRect {
 struct ControlTemplate {
     int id;
     ControlClass controlClass;
-    const char* text; // UTF-8
+    const char16_t* text;
     std::uint32_t style;
     DialogUnitRect rect;
     int iconId = 0; // the icon a static icon control shows
@@ -27,8 +27,8 @@ struct ControlTemplate {
 
 struct DialogTemplate {
     int id;
-    const char* caption;
-    const char* fontName;
+    const char16_t* caption;
+    const char16_t* fontName;
     int pointSize;
     int width;
     int height;

@@ -9,7 +9,7 @@ namespace platform {
 
 struct StringResource {
     int id;
-    const char* text; // UTF-8
+    const char16_t* text;
 };
 
 // The table LoadString reads; the program registers its own at start-up.
