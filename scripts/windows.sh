@@ -1,0 +1,40 @@
+# shellcheck shell=bash
+# The Windows build: qob and its tests cross-built for 32-bit Windows with
+# MinGW-w64, the tests run under Wine by CTest. Sourced after lib.sh, not run.
+
+QOB_WINDOWS_PACKAGES=(
+  # The posix thread model, for std::thread and std::mutex.
+  g++-mingw-w64-i686-posix
+  # wine32 exists for i386 only.
+  wine wine32:i386
+  # GoogleTest is built for the target from its sources.
+  googletest
+  # localedef and the zh_CN definitions the tests run under.
+  libc-bin locales
+  # The installer, and wrestool to read resources back from the program.
+  nsis icoutils
+  cmake ninja-build
+)
+
+qob_windows_install_packages() {
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    qob_as_root dpkg --add-architecture i386
+    qob_as_root apt-get update -q
+  fi
+  # qob_install_packages reads QOB_PACKAGES; this shadows it for the call.
+  # shellcheck disable=SC2034
+  local QOB_PACKAGES=("${QOB_WINDOWS_PACKAGES[@]}")
+  qob_install_packages
+}
+
+# Configures (picking up changed options), builds and runs the tests under
+# Wine, all with the windows presets.
+qob_windows_build_and_test() {
+  (
+    cd "$QOB_ROOT" || exit
+    cmake --preset windows >/dev/null
+    cmake --build --preset windows
+    echo "== Tests of the Windows build under Wine"
+    ctest --preset windows
+  )
+}
