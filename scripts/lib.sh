@@ -13,13 +13,14 @@ QOB_RUN_PACKAGES=(
   fonts-wqy-microhei
 )
 
-# What the tests add on top: the sanitizer and fuzz builds, GoogleTest and
-# Google Benchmark (the start-up benchmark also needs the X11 headers), the
+# What the tests add on top: the sanitizer and fuzz builds (llvm brings the
+# symbolizer their reports need for file and line), GoogleTest and Google
+# Benchmark (the start-up benchmark also needs the X11 headers), the
 # real-window, screen reader and package tests, the lint, and the check on a
 # fresh Debian root.
 # shellcheck disable=SC2034
 QOB_TEST_PACKAGES=(
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev llvm
   libgtest-dev libbenchmark-dev
   binutils-mingw-w64-x86-64 cpp python3
   libx11-dev libxdamage-dev libxfixes-dev
