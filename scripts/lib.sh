@@ -1,42 +1,58 @@
+# shellcheck shell=bash
 # Shared steps of the run and test commands: install what is missing, build.
 # Sourced, not run.
 
 QOB_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# Everything the build, the program and the tests need, as Debian packages.
-QOB_PACKAGES=(
+# What building and running the program needs, as Debian packages. Qt's own
+# translations are only recommended by libqt6core6, so they are named here.
+# shellcheck disable=SC2034 # used by the scripts that source this
+QOB_RUN_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  clang libclang-rt-14-dev
+  qt6-base-dev qt6-translations-l10n
+  fonts-wqy-microhei
+)
+
+# What the tests add on top: the sanitizer and fuzz builds (llvm brings the
+# symbolizer their reports need for file and line), GoogleTest and Google
+# Benchmark (the start-up benchmark also needs the X11 headers), the
+# real-window, screen reader and package tests, the lint, and the check on a
+# fresh Debian root.
+# shellcheck disable=SC2034
+QOB_TEST_PACKAGES=(
+  clang libclang-rt-14-dev llvm
   libgtest-dev libbenchmark-dev
   binutils-mingw-w64-x86-64 cpp python3
-  qt6-base-dev
-  fonts-wqy-microhei
   libx11-dev libxdamage-dev libxfixes-dev
   xvfb xdotool imagemagick libfaketime x11-utils
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi
+  qt6-gtk-platformtheme weston qt6-wayland
   desktop-file-utils appstream dpkg-dev file lintian
+  shellcheck clang-format debootstrap
 )
 
 qob_as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# qob_missing_packages NAME...: the ones not installed.
 qob_missing_packages() {
   local p
-  for p in "${QOB_PACKAGES[@]}"; do
+  for p in "$@"; do
     dpkg-query -W -f='${Status}\n' "$p" 2>/dev/null | grep -q '^install ok installed$' ||
       echo "$p"
   done
 }
 
+# qob_install_packages NAME...: installs the ones that are missing.
 qob_install_packages() {
   local missing
-  mapfile -t missing < <(qob_missing_packages)
+  mapfile -t missing < <(qob_missing_packages "$@")
   [ "${#missing[@]}" -eq 0 ] && return 0
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
   # A machine that has never fetched package lists cannot find anything.
-  if ! compgen -G '/var/lib/apt/lists/*_Packages' >/dev/null; then
+  if ! compgen -G '/var/lib/apt/lists/*_Packages*' >/dev/null; then
     qob_as_root apt-get update -q
   fi
   if ! qob_as_root apt-get install -y -q --no-install-recommends "${missing[@]}"; then
@@ -53,6 +69,13 @@ qob_build() {
   local dir="$QOB_ROOT/build/$name"
   cmake -S "$QOB_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
   cmake --build "$dir"
+}
+
+# The program alone, optimised, with nothing the tests or benchmarks need:
+# what the run command builds from the run packages only.
+qob_build_program() {
+  qob_build program -DCMAKE_BUILD_TYPE=Release \
+    -DQOB_WITH_TESTS=OFF -DQOB_WITH_BENCH=OFF
 }
 
 qob_build_default() {

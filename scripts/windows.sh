@@ -21,10 +21,7 @@ qob_windows_install_packages() {
     qob_as_root dpkg --add-architecture i386
     qob_as_root apt-get update -q
   fi
-  # qob_install_packages reads QOB_PACKAGES; this shadows it for the call.
-  # shellcheck disable=SC2034
-  local QOB_PACKAGES=("${QOB_WINDOWS_PACKAGES[@]}")
-  qob_install_packages
+  qob_install_packages "${QOB_WINDOWS_PACKAGES[@]}"
 }
 
 # Configures (picking up changed options), builds and runs the tests under
