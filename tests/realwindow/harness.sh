@@ -29,6 +29,17 @@ RW_FAILED=0
 # use it as `env "${RW_ENV[@]}" PROGRAM`.
 RW_ENV=()
 
+# rw_until COMMAND [ARG...]: runs the command again and again until it
+# succeeds, for whatever the program does in its own time (mapping, painting,
+# exiting); fails if it has not succeeded within RW_TIMEOUT seconds.
+rw_until() {
+    local end=$((SECONDS + RW_TIMEOUT))
+    until "$@"; do
+        [ "$SECONDS" -lt "$end" ] || return 1
+        sleep 0.1
+    done
+}
+
 rw_cleanup() {
     if [ -n "$RW_PID" ] && kill -0 "$RW_PID" 2>/dev/null; then
         kill "$RW_PID" 2>/dev/null
@@ -125,21 +136,22 @@ rw_wait_window() {
         rw_die "no visible window titled '$title' in ${RW_TIMEOUT}s; program said: $(cat "$RW_DIR/program.log")"
 }
 
-# With no window manager a window gets the keyboard only when given it.
 # rw_window_titled TITLE: a shown window of the program with exactly that
-# title, waiting for it up to RW_TIMEOUT. xdotool's --name pattern alone
-# also matches other windows when the title is not ASCII.
+# title. xdotool's --name pattern alone also matches other windows when the
+# title is not ASCII.
 rw_window_titled() {
-    local end=$((SECONDS + RW_TIMEOUT)) id
-    while :; do
-        for id in $(xdotool search --onlyvisible --pid "$RW_PID" --name . 2>/dev/null); do
-            [ "$(xdotool getwindowname "$id")" = "$1" ] && echo "$id" && return 0
-        done
-        [ "$SECONDS" -lt "$end" ] || return 1
-        sleep 0.1
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$RW_PID" --name . 2>/dev/null); do
+        [ "$(xdotool getwindowname "$id")" = "$1" ] && echo "$id" && return 0
     done
+    return 1
 }
 
+rw_no_window_titled() {
+    ! rw_window_titled "$1" >/dev/null
+}
+
+# With no window manager a window gets the keyboard only when given it.
 rw_focus() {
     timeout "$RW_TIMEOUT" xdotool windowfocus --sync "$RW_WIN" || rw_die "cannot focus $RW_WIN"
 }
@@ -153,8 +165,9 @@ rw_type() {
     xdotool type --delay 20 "$1"
 }
 
+# rw_screenshot FILE [WINDOW]: of the program's window unless told another.
 rw_screenshot() {
-    import -window "$RW_WIN" "$1" || rw_die "cannot take a screenshot of $RW_WIN"
+    import -window "${2:-$RW_WIN}" "$1" || rw_die "cannot take a screenshot of ${2:-$RW_WIN}"
 }
 
 # rw_colour_at FILE X Y: prints the pixel's colour as #RRGGBB.
@@ -171,17 +184,21 @@ rw_find_colour() {
                           END { exit !found }'
 }
 
+rw_shot_finds() {
+    rw_screenshot "$1" && rw_find_colour "$1" "$2"
+}
+
 # rw_screenshot_showing FILE '#RRGGBB': a window is mapped before it is
 # painted, so screenshots are taken again until one shows the colour. Prints
 # "X,Y" of the first such pixel; fails if none shows up in time.
 rw_screenshot_showing() {
-    local end=$((SECONDS + RW_TIMEOUT))
-    while [ "$SECONDS" -lt "$end" ]; do
-        rw_screenshot "$1"
-        rw_find_colour "$1" "$2" && return 0
-        sleep 0.1
-    done
-    return 1
+    rw_until rw_shot_finds "$1" "$2"
+}
+
+# rw_shows FILE X Y '#RRGGBB' [WINDOW]: takes a screenshot and tells whether
+# that pixel has that colour; a look at one pixel is far cheaper than a search.
+rw_shows() {
+    rw_screenshot "$1" "${5:-}" && [ "$(rw_colour_at "$1" "$2" "$3")" = "$4" ]
 }
 
 # rw_prop NAME: the window property as xprop prints it.
@@ -194,17 +211,16 @@ rw_size() {
     xwininfo -id "$RW_WIN" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'
 }
 
+rw_exited() {
+    ! kill -0 "$RW_PID" 2>/dev/null
+}
+
 # Waits for the program to exit by itself, keeping its exit status in
 # RW_STATUS; fails if it is still running.
 rw_wait_exit() {
-    local end=$((SECONDS + RW_TIMEOUT))
-    while kill -0 "$RW_PID" 2>/dev/null && [ "$SECONDS" -lt "$end" ]; do
-        sleep 0.1
-    done
-    if kill -0 "$RW_PID" 2>/dev/null; then
-        return 1
-    fi
+    rw_until rw_exited || return 1
     wait "$RW_PID" 2>/dev/null
+    # shellcheck disable=SC2034 # read by the scripts that source this
     RW_STATUS=$?
     RW_PID=
 }
@@ -222,3 +238,4 @@ rw_ink() {
 rw_black_rows() {
     convert "$1" -crop "1x$(($4 - $3))+$2+$3" -depth 8 txt:- | grep -c '#000000'
 }
+

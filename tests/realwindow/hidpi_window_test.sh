@@ -13,16 +13,6 @@ source "$here/harness.sh"
 
 program=${1:-$here/../../build/default/ui/qob}
 
-# shot_showing FILE X Y COLOUR: shots are taken again until that pixel has
-# that colour; a look at one pixel is far cheaper than a search of the shot.
-shot_showing() {
-    local end=$((SECONDS + RW_TIMEOUT))
-    until rw_screenshot "$1" && [ "$(rw_colour_at "$1" "$2" "$3")" = "$4" ]; do
-        [ "$SECONDS" -lt "$end" ] || return 1
-        sleep 0.1
-    done
-}
-
 # run_and_press SCALE FILE: qob at that scale factor, FILE shot once Enter has
 # drawn the intellect marker.
 run_and_press() {
@@ -30,10 +20,10 @@ run_and_press() {
     RW_ENV+=("QT_SCALE_FACTOR=$1")
     rw_start "$program"
     rw_wait_window "^vidad$"
-    shot_showing "$2" $((140 * $1)) $((94 * $1)) '#001400' || rw_fail "no curve frame at scale $1"
+    rw_until rw_shows "$2" $((140 * $1)) $((94 * $1)) '#001400' || rw_fail "no curve frame at scale $1"
     rw_focus
     rw_key Return
-    shot_showing "$2" $((153 * $1)) $((100 * $1)) '#000000' || rw_fail "no marker at scale $1"
+    rw_until rw_shows "$2" $((153 * $1)) $((100 * $1)) '#000000' || rw_fail "no marker at scale $1"
 }
 
 quit() {
@@ -85,13 +75,13 @@ while read -r what x y w h; do
         rw_fail "$what: $n2 dark pixels at ratio 2 against $n1 at ratio 1"
     fi
 done <<'EOF'
-intellect-label 11 93 99 27
+intellect-label 11 93 99 28
 emotion-label 11 141 96 28
-physical-label 11 190 106 36
+physical-label 11 190 107 36
 prompt 15 54 81 29
 day-unit 260 59 12 13
-month-unit 212 59 15 14
-year-unit 167 59 12 14
+month-unit 212 59 15 15
+year-unit 167 59 12 15
 first-header-line 0 0 360 20
 second-header-line 0 20 360 20
 ok-button-face 277 54 71 25
