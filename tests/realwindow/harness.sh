@@ -100,7 +100,9 @@ rw_start_xvfb() {
     lib=$(rw_faketime_lib) || rw_die "libfaketime is not installed"
     local fifo="$RW_DIR/display"
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >"$RW_DIR/xvfb.log" 2>&1 &
+    # -noreset: with no client left the server would start over and drop the
+    # root window's properties, such as the resources rw_set_dpi sets.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" >"$RW_DIR/xvfb.log" 2>&1 &
     RW_XVFB_PID=$!
     # Xvfb writes the display number once it accepts connections.
     read -r -t "$RW_TIMEOUT" number <"$fifo" || true
@@ -239,3 +241,49 @@ rw_black_rows() {
     convert "$1" -crop "1x$(($4 - $3))+$2+$3" -depth 8 txt:- | grep -c '#000000'
 }
 
+# rw_set_dpi DPI: Xft.dpi for programs started from now on, as xrdb sets it
+# on a desktop: Qt takes DPI/96 as the device pixel ratio.
+rw_set_dpi() {
+    xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER $'Xft.dpi:\t'"$1"$'\n'
+}
+
+# rw_device_rect RATIO X Y W H: a logical rectangle in device pixels, each edge
+# scaled and rounded on its own, halves up, as "X Y W H".
+rw_device_rect() {
+    awk -v r="$1" -v x="$2" -v y="$3" -v w="$4" -v h="$5" '
+        function px(v) { return int(v * r + 0.5) }
+        BEGIN { print px(x), px(y), px(x + w) - px(x), px(y + h) - px(y) }'
+}
+
+RW_CURVE_REFERENCE=${RW_CURVE_REFERENCE:-$(dirname "${BASH_SOURCE[0]}")/../../build/default/tests/support/curve_reference_png}
+
+# rw_expect_curves FILE RATIO LEFT TOP [DAY DAY DAY]: the three curve controls
+# in a screenshot whose client area starts at LEFT,TOP are pixel for pixel
+# what curve_reference_png draws, with markers at those days in the intellect,
+# emotion and physical cycles, or none. Where the controls leave pixels alone
+# the dialog's background shows, sampled below the physical curve.
+rw_expect_curves() {
+    local file=$1 ratio=$2 left=$3 top=$4 days=("${@:5}")
+    local k background name kind x y w h ref shown ae bx by _
+    k=$(awk -v r="$ratio" 'BEGIN { k = int(r); print k < 1 ? 1 : k }')
+    read -r bx by _ < <(rw_device_rect "$ratio" 5 232 1 1)
+    background=$(rw_colour_at "$file" $((left + bx)) $((top + by)))
+    while read -r name kind x y w h; do
+        read -r x y w h < <(rw_device_rect "$ratio" "$x" "$y" "$w" "$h")
+        # Both stay beside the screenshot for a person to compare.
+        ref=${file%.png}-$name-reference.png
+        shown=${file%.png}-$name.png
+        if [ "${#days[@]}" -eq 3 ]; then
+            "$RW_CURVE_REFERENCE" "$w" "$h" "$k" "$kind" "${days[kind - 1]}" "$ref" "$background"
+        else
+            "$RW_CURVE_REFERENCE" "$w" "$h" "$k" 0 0 "$ref" "$background"
+        fi || rw_die "cannot draw the reference with $RW_CURVE_REFERENCE"
+        convert "$file" -crop "${w}x${h}+$((left + x))+$((top + y))" +repage "$shown"
+        ae=$(compare -metric AE "$shown" "$ref" null: 2>&1)
+        rw_expect "$name curve at ratio $ratio: pixels unlike its reference" "$ae" 0
+    done <<'CURVES'
+intellect 1 140 94 210 41
+emotion 2 141 140 209 41
+physical 3 141 187 209 39
+CURVES
+}
