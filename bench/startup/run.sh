@@ -106,7 +106,7 @@ for environment in "${environments[@]}"; do
     base_kib=$(column "$RW_DIR/$environment-baseline" 2 | median)
     ratio_ms=$(ratios "$environment" 1 | median)
     ratio_kib=$(ratios "$environment" 2 | median)
-    echo "  $environment X session ${extra_env[$environment]}"
+    echo "  $environment: X session${extra_env[$environment]:+ with ${extra_env[$environment]}}"
     printf '    %-12s %8.1f ms  %10.1f KiB VmHWM  %s\n' qob "$qob_ms" "$qob_kib" "$qob"
     printf '    %-12s %8.1f ms  %10.1f KiB VmHWM  %s\n' baseline "$base_ms" "$base_kib" "$baseline"
     printf '    %-12s %8.2f     %10.2f              (median of per-round ratios)\n' \
