@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Start-up benchmark: time from exec to qob's first frame on screen, and its
-# peak memory, next to a bare Qt dialog with the same widgets. Starts
-# alternate between the two so that any drift of the machine hits both alike.
-# It prints figures and fails only when a program shows no frame at all.
+# peak memory, next to a bare Qt dialog with the same widgets, on a plain X
+# session and on one that says it is GNOME, where the bare dialog loads the
+# GTK theme and qob does not. Starts alternate between the two programs so
+# that any drift of the machine hits both alike. It prints medians and the
+# qob/baseline ratios for each session, and fails only when a program shows
+# no frame at all.
 #
 # usage: bench/startup/run.sh [--rounds N] [--qob PATH] [--baseline PATH] [--watch PATH]
 # Passing the baseline as --qob as well tries the benchmark on its own.
@@ -43,15 +46,21 @@ done
 source "$root/tests/realwindow/harness.sh"
 rw_start_xvfb
 
-# measure NAME PROGRAM: one start; appends "MS KIB" to $RW_DIR/NAME.
-# Both programs get the same fixed date through libfaketime, so that the
-# preload's own cost does not count against qob alone.
+# The environments measured: a plain X session, and one that says it is GNOME,
+# where a plain Qt program loads the GTK platform theme and qob does not.
+environments=(plain gnome)
+declare -A extra_env=([plain]="" [gnome]="XDG_CURRENT_DESKTOP=GNOME")
+
+# measure ENVIRONMENT NAME PROGRAM: one start; appends "MS KIB" to
+# $RW_DIR/ENVIRONMENT-NAME. Both programs get the same fixed date through
+# libfaketime, so that the preload's own cost does not count against qob alone.
 measure() {
-    local line
-    line=$("$watch" -- env "${RW_ENV[@]}" "$2" 2>>"$RW_DIR/$1.log") ||
-        rw_die "$2 showed no first frame: $(cat "$RW_DIR/$1.log")"
+    local line log=$RW_DIR/$1-$2.log extra
+    read -r -a extra <<<"${extra_env[$1]}"
+    line=$("$watch" -- env "${RW_ENV[@]}" "${extra[@]}" "$3" 2>>"$log") ||
+        rw_die "$3 showed no first frame: $(cat "$log")"
     local ms=${line#first_frame_ms=}
-    echo "${ms%% *} ${line##*vmhwm_kib=}" >>"$RW_DIR/$1"
+    echo "${ms%% *} ${line##*vmhwm_kib=}" >>"$RW_DIR/$1-$2"
 }
 
 median() {
@@ -63,39 +72,45 @@ column() {
     awk -v n="$2" '{ print $n }' "$1"
 }
 
-# ratios N: per-round qob/baseline of the Nth figure.
+# ratios ENVIRONMENT N: per-round qob/baseline of the Nth figure.
 ratios() {
-    paste -d ' ' "$RW_DIR/qob" "$RW_DIR/baseline" |
-        awk -v n="$1" '{ printf "%.4f\n", $n / $(n + 2) }'
+    paste -d ' ' "$RW_DIR/$1-qob" "$RW_DIR/$1-baseline" |
+        awk -v n="$2" '{ printf "%.4f\n", $n / $(n + 2) }'
 }
 
-# The first start of each reads the libraries and fonts from disk; it is run
-# but not counted.
-measure warmup "$qob"
-measure warmup "$baseline"
+# The first start of each reads the libraries, fonts and themes from disk;
+# it is run but not counted.
+for environment in "${environments[@]}"; do
+    measure "$environment" warmup "$qob"
+    measure "$environment" warmup "$baseline"
+done
 # Which of the two starts first swaps every round: with the same program in
 # both places, the first of each pair measured a little faster.
 for ((round = 1; round <= rounds; round++)); do
-    if ((round % 2)); then
-        measure qob "$qob"
-        measure baseline "$baseline"
-    else
-        measure baseline "$baseline"
-        measure qob "$qob"
-    fi
+    for environment in "${environments[@]}"; do
+        if ((round % 2)); then
+            measure "$environment" qob "$qob"
+            measure "$environment" baseline "$baseline"
+        else
+            measure "$environment" baseline "$baseline"
+            measure "$environment" qob "$qob"
+        fi
+    done
 done
 
-qob_ms=$(column "$RW_DIR/qob" 1 | median)
-qob_kib=$(column "$RW_DIR/qob" 2 | median)
-base_ms=$(column "$RW_DIR/baseline" 1 | median)
-base_kib=$(column "$RW_DIR/baseline" 2 | median)
-ratio_ms=$(ratios 1 | median)
-ratio_kib=$(ratios 2 | median)
-
 echo "start-up to first frame, $rounds alternating rounds (medians):"
-printf '  %-10s %8.1f ms  %8d KiB VmHWM  %s\n' qob "$qob_ms" "$qob_kib" "$qob"
-printf '  %-10s %8.1f ms  %8d KiB VmHWM  %s\n' baseline "$base_ms" "$base_kib" "$baseline"
-printf '  %-10s %8.2f     %8.2f          (median of per-round ratios)\n' \
-    qob/baseline "$ratio_ms" "$ratio_kib"
-printf 'qob_ms=%s baseline_ms=%s ratio_ms=%.2f qob_kib=%s baseline_kib=%s ratio_kib=%.2f\n' \
-    "$qob_ms" "$base_ms" "$ratio_ms" "$qob_kib" "$base_kib" "$ratio_kib"
+for environment in "${environments[@]}"; do
+    qob_ms=$(column "$RW_DIR/$environment-qob" 1 | median)
+    qob_kib=$(column "$RW_DIR/$environment-qob" 2 | median)
+    base_ms=$(column "$RW_DIR/$environment-baseline" 1 | median)
+    base_kib=$(column "$RW_DIR/$environment-baseline" 2 | median)
+    ratio_ms=$(ratios "$environment" 1 | median)
+    ratio_kib=$(ratios "$environment" 2 | median)
+    echo "  $environment: X session${extra_env[$environment]:+ with ${extra_env[$environment]}}"
+    printf '    %-12s %8.1f ms  %10.1f KiB VmHWM  %s\n' qob "$qob_ms" "$qob_kib" "$qob"
+    printf '    %-12s %8.1f ms  %10.1f KiB VmHWM  %s\n' baseline "$base_ms" "$base_kib" "$baseline"
+    printf '    %-12s %8.2f     %10.2f              (median of per-round ratios)\n' \
+        qob/baseline "$ratio_ms" "$ratio_kib"
+    printf '%s: qob_ms=%s baseline_ms=%s ratio_ms=%.2f qob_kib=%s baseline_kib=%s ratio_kib=%.2f\n' \
+        "$environment" "$qob_ms" "$base_ms" "$ratio_ms" "$qob_kib" "$base_kib" "$ratio_kib"
+done

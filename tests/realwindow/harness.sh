@@ -29,6 +29,17 @@ RW_FAILED=0
 # use it as `env "${RW_ENV[@]}" PROGRAM`.
 RW_ENV=()
 
+# rw_until COMMAND [ARG...]: runs the command again and again until it
+# succeeds, for whatever the program does in its own time (mapping, painting,
+# exiting); fails if it has not succeeded within RW_TIMEOUT seconds.
+rw_until() {
+    local end=$((SECONDS + RW_TIMEOUT))
+    until "$@"; do
+        [ "$SECONDS" -lt "$end" ] || return 1
+        sleep 0.1
+    done
+}
+
 rw_cleanup() {
     if [ -n "$RW_PID" ] && kill -0 "$RW_PID" 2>/dev/null; then
         kill "$RW_PID" 2>/dev/null
@@ -89,7 +100,9 @@ rw_start_xvfb() {
     lib=$(rw_faketime_lib) || rw_die "libfaketime is not installed"
     local fifo="$RW_DIR/display"
     mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >"$RW_DIR/xvfb.log" 2>&1 &
+    # -noreset: with no client left the server would start over and drop the
+    # root window's properties, such as the resources rw_set_dpi sets.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" >"$RW_DIR/xvfb.log" 2>&1 &
     RW_XVFB_PID=$!
     # Xvfb writes the display number once it accepts connections.
     read -r -t "$RW_TIMEOUT" number <"$fifo" || true
@@ -125,21 +138,22 @@ rw_wait_window() {
         rw_die "no visible window titled '$title' in ${RW_TIMEOUT}s; program said: $(cat "$RW_DIR/program.log")"
 }
 
-# With no window manager a window gets the keyboard only when given it.
 # rw_window_titled TITLE: a shown window of the program with exactly that
-# title, waiting for it up to RW_TIMEOUT. xdotool's --name pattern alone
-# also matches other windows when the title is not ASCII.
+# title. xdotool's --name pattern alone also matches other windows when the
+# title is not ASCII.
 rw_window_titled() {
-    local end=$((SECONDS + RW_TIMEOUT)) id
-    while :; do
-        for id in $(xdotool search --onlyvisible --pid "$RW_PID" --name . 2>/dev/null); do
-            [ "$(xdotool getwindowname "$id")" = "$1" ] && echo "$id" && return 0
-        done
-        [ "$SECONDS" -lt "$end" ] || return 1
-        sleep 0.1
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$RW_PID" --name . 2>/dev/null); do
+        [ "$(xdotool getwindowname "$id")" = "$1" ] && echo "$id" && return 0
     done
+    return 1
 }
 
+rw_no_window_titled() {
+    ! rw_window_titled "$1" >/dev/null
+}
+
+# With no window manager a window gets the keyboard only when given it.
 rw_focus() {
     timeout "$RW_TIMEOUT" xdotool windowfocus --sync "$RW_WIN" || rw_die "cannot focus $RW_WIN"
 }
@@ -153,8 +167,9 @@ rw_type() {
     xdotool type --delay 20 "$1"
 }
 
+# rw_screenshot FILE [WINDOW]: of the program's window unless told another.
 rw_screenshot() {
-    import -window "$RW_WIN" "$1" || rw_die "cannot take a screenshot of $RW_WIN"
+    import -window "${2:-$RW_WIN}" "$1" || rw_die "cannot take a screenshot of ${2:-$RW_WIN}"
 }
 
 # rw_colour_at FILE X Y: prints the pixel's colour as #RRGGBB.
@@ -171,17 +186,21 @@ rw_find_colour() {
                           END { exit !found }'
 }
 
+rw_shot_finds() {
+    rw_screenshot "$1" && rw_find_colour "$1" "$2"
+}
+
 # rw_screenshot_showing FILE '#RRGGBB': a window is mapped before it is
 # painted, so screenshots are taken again until one shows the colour. Prints
 # "X,Y" of the first such pixel; fails if none shows up in time.
 rw_screenshot_showing() {
-    local end=$((SECONDS + RW_TIMEOUT))
-    while [ "$SECONDS" -lt "$end" ]; do
-        rw_screenshot "$1"
-        rw_find_colour "$1" "$2" && return 0
-        sleep 0.1
-    done
-    return 1
+    rw_until rw_shot_finds "$1" "$2"
+}
+
+# rw_shows FILE X Y '#RRGGBB' [WINDOW]: takes a screenshot and tells whether
+# that pixel has that colour; a look at one pixel is far cheaper than a search.
+rw_shows() {
+    rw_screenshot "$1" "${5:-}" && [ "$(rw_colour_at "$1" "$2" "$3")" = "$4" ]
 }
 
 # rw_prop NAME: the window property as xprop prints it.
@@ -194,17 +213,16 @@ rw_size() {
     xwininfo -id "$RW_WIN" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'
 }
 
+rw_exited() {
+    ! kill -0 "$RW_PID" 2>/dev/null
+}
+
 # Waits for the program to exit by itself, keeping its exit status in
 # RW_STATUS; fails if it is still running.
 rw_wait_exit() {
-    local end=$((SECONDS + RW_TIMEOUT))
-    while kill -0 "$RW_PID" 2>/dev/null && [ "$SECONDS" -lt "$end" ]; do
-        sleep 0.1
-    done
-    if kill -0 "$RW_PID" 2>/dev/null; then
-        return 1
-    fi
+    rw_until rw_exited || return 1
     wait "$RW_PID" 2>/dev/null
+    # shellcheck disable=SC2034 # read by the scripts that source this
     RW_STATUS=$?
     RW_PID=
 }
@@ -221,4 +239,51 @@ rw_ink() {
 # rw_black_rows FILE X TOP BOTTOM: black rows of column X, TOP to BOTTOM - 1.
 rw_black_rows() {
     convert "$1" -crop "1x$(($4 - $3))+$2+$3" -depth 8 txt:- | grep -c '#000000'
+}
+
+# rw_set_dpi DPI: Xft.dpi for programs started from now on, as xrdb sets it
+# on a desktop: Qt takes DPI/96 as the device pixel ratio.
+rw_set_dpi() {
+    xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER $'Xft.dpi:\t'"$1"$'\n'
+}
+
+# rw_device_rect RATIO X Y W H: a logical rectangle in device pixels, each edge
+# scaled and rounded on its own, halves up, as "X Y W H".
+rw_device_rect() {
+    awk -v r="$1" -v x="$2" -v y="$3" -v w="$4" -v h="$5" '
+        function px(v) { return int(v * r + 0.5) }
+        BEGIN { print px(x), px(y), px(x + w) - px(x), px(y + h) - px(y) }'
+}
+
+RW_CURVE_REFERENCE=${RW_CURVE_REFERENCE:-$(dirname "${BASH_SOURCE[0]}")/../../build/default/tests/support/curve_reference_png}
+
+# rw_expect_curves FILE RATIO LEFT TOP [DAY DAY DAY]: the three curve controls
+# in a screenshot whose client area starts at LEFT,TOP are pixel for pixel
+# what curve_reference_png draws, with markers at those days in the intellect,
+# emotion and physical cycles, or none. Where the controls leave pixels alone
+# the dialog's background shows, sampled below the physical curve.
+rw_expect_curves() {
+    local file=$1 ratio=$2 left=$3 top=$4 days=("${@:5}")
+    local k background name kind x y w h ref shown ae bx by _
+    k=$(awk -v r="$ratio" 'BEGIN { k = int(r); print k < 1 ? 1 : k }')
+    read -r bx by _ < <(rw_device_rect "$ratio" 5 232 1 1)
+    background=$(rw_colour_at "$file" $((left + bx)) $((top + by)))
+    while read -r name kind x y w h; do
+        read -r x y w h < <(rw_device_rect "$ratio" "$x" "$y" "$w" "$h")
+        # Both stay beside the screenshot for a person to compare.
+        ref=${file%.png}-$name-reference.png
+        shown=${file%.png}-$name.png
+        if [ "${#days[@]}" -eq 3 ]; then
+            "$RW_CURVE_REFERENCE" "$w" "$h" "$k" "$kind" "${days[kind - 1]}" "$ref" "$background"
+        else
+            "$RW_CURVE_REFERENCE" "$w" "$h" "$k" 0 0 "$ref" "$background"
+        fi || rw_die "cannot draw the reference with $RW_CURVE_REFERENCE"
+        convert "$file" -crop "${w}x${h}+$((left + x))+$((top + y))" +repage "$shown"
+        ae=$(compare -metric AE "$shown" "$ref" null: 2>&1)
+        rw_expect "$name curve at ratio $ratio: pixels unlike its reference" "$ae" 0
+    done <<'CURVES'
+intellect 1 140 94 210 41
+emotion 2 141 140 209 41
+physical 3 141 187 209 39
+CURVES
 }

@@ -20,49 +20,62 @@ rw_expect "client area" "$(rw_size)" "360x237"
 
 type=$(rw_prop _NET_WM_WINDOW_TYPE)
 rw_expect "window type is normal" "${type##* }" "_NET_WM_WINDOW_TYPE_NORMAL"
-[[ "$(rw_prop WM_TRANSIENT_FOR)" == *"not found"* ]] && rw_pass "no WM_TRANSIENT_FOR" ||
+if [[ "$(rw_prop WM_TRANSIENT_FOR)" == *"not found"* ]]; then
+    rw_pass "no WM_TRANSIENT_FOR"
+else
     rw_fail "the window is transient for another"
+fi
 
 before=$RW_DIR/before.png
 rw_screenshot_showing "$before" '#001400' >/dev/null || rw_fail "no curve frame drawn"
 rw_expect "frame of the intellect curve" "$(rw_colour_at "$before" 140 94)" "#001400"
 rw_expect "no marker before the first press" "$(($(rw_black_rows "$before" 153 94 135) < 41))" 1
+background=$(rw_colour_at "$before" 5 232)
 
 rw_focus
 rw_key Return
-sleep 0.5
 after=$RW_DIR/after.png
-rw_screenshot "$after"
+# Row 100 of column 153 lies off the intellect curve: only the marker blackens it.
+rw_until rw_shows "$after" 153 100 '#000000' || rw_fail "no intellect marker after Enter"
 # Days 2, 2 and 19 of curves 210, 209 and 209 pixels wide.
 rw_expect "intellect marker at day 2" "$(rw_black_rows "$after" 153 94 135)" 41
-rw_expect "emotion marker at day 2" "$(rw_black_rows "$after" 155 140 180)" 40
+rw_expect "emotion marker at day 2" "$(rw_black_rows "$after" 155 140 181)" 41
 rw_expect "physical marker at day 19" "$(rw_black_rows "$after" 313 187 226)" 39
 rw_expect "nothing else is marked" "$(($(rw_black_rows "$after" 200 94 135) < 41))" 1
 
 # Tab from OK to the year field, empty it, press Enter: the error box.
 rw_key Tab ctrl+a BackSpace Return
-box=$(rw_window_titled qob)
-[ -n "$box" ] && rw_pass "the input error box is titled qob" || rw_fail "no error box titled qob"
+if rw_until rw_window_titled qob >/dev/null; then
+    rw_pass "the input error box is titled qob"
+else
+    rw_fail "no error box titled qob"
+fi
 rw_key Return
-sleep 0.3
+rw_until rw_no_window_titled qob || rw_fail "Return leaves the error box open"
+# With no window manager the keyboard goes back to no window by itself.
+rw_focus
 
-# The About box from the dialog's own menu (the Menu key, its last entry): its
-# texts whole inside their rectangles, and Escape closes it.
-rw_key Menu Up Return
-about=$(rw_window_titled "关于 qob")
-if [ -n "$about" ]; then
+# The About box from the dialog's own menu (the Menu key on OK, back from the
+# year field, and the menu's last entry): its texts whole inside their
+# rectangles, and Escape closes it.
+rw_key shift+Tab Menu Up Return
+if about=$(rw_until rw_window_titled "关于 qob"); then
     rw_pass "the About box opens from the dialog's menu"
-    sleep 0.3
-    import -window "$about" "$RW_DIR/about.png"
+    # Mapped before painted: its corner turns the dialog's background colour.
+    rw_until rw_shows "$RW_DIR/about.png" 1 1 "$background" "$about" || rw_fail "About box not painted"
     for rect in "70 18 208 14" "70 44 208 14"; do
-        read -r count right bottom < <(rw_ink "$RW_DIR/about.png" $rect)
-        read -r _ _ w h <<<"$rect"
+        read -r x y w h <<<"$rect"
+        read -r count right bottom < <(rw_ink "$RW_DIR/about.png" "$x" "$y" "$w" "$h")
         rw_expect "About text at $rect is drawn and unclipped" \
             "$((count > 0 && right < w && bottom < h))" 1
     done
     rw_key Escape
-    sleep 0.3
-    rw_expect "Escape closes the About box" "$(RW_TIMEOUT=1 rw_window_titled "关于 qob")" ""
+    if rw_until rw_no_window_titled "关于 qob"; then
+        rw_pass "Escape closes the About box"
+    else
+        rw_fail "the About box stays open after Escape"
+    fi
+    rw_focus
 else
     rw_fail "no About box from the dialog's menu"
 fi

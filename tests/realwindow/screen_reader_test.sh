@@ -30,15 +30,12 @@ curves_described() {
     grep -q $'\t体力周期曲线\t.' "$tree"
 }
 
-# read_tree_until CHECK: the program builds its tree after it shows up, and
-# changes arrive after the key, so the tree is read again until CHECK holds.
-read_tree_until() {
-    local end=$((SECONDS + RW_TIMEOUT))
-    until timeout "$RW_TIMEOUT" /usr/bin/python3 "$here/read_accessible_tree.py" "$RW_PID" \
-        >"$tree" 2>"$RW_DIR/reader.log" && "$1"; do
-        [ "$SECONDS" -lt "$end" ] || return 1
-        sleep 0.2
-    done
+# read_tree_and CHECK: reads the tree once and tells whether CHECK holds. The
+# program builds its tree after it shows up, and changes arrive after the
+# key, so callers read again until it does.
+read_tree_and() {
+    timeout "$RW_TIMEOUT" /usr/bin/python3 "$here/read_accessible_tree.py" "$RW_PID" \
+        >"$tree" 2>"$RW_DIR/reader.log" && "$1"
 }
 
 rw_start_xvfb
@@ -46,7 +43,7 @@ ab_start
 rw_start "$program"
 rw_wait_window "^vidad$"
 
-read_tree_until curves_listed ||
+rw_until read_tree_and curves_listed ||
     rw_die "no curves in qob's accessible tree; reader said: $(cat "$RW_DIR/reader.log")"
 for name in 智力周期曲线 情绪周期曲线 体力周期曲线; do
     rw_expect "$name says nothing before the first press" "$(field_of "$name" 3)" ""
@@ -60,7 +57,7 @@ done
 
 rw_focus
 rw_key Return
-read_tree_until curves_described || rw_fail "the curves never got a description after Enter"
+rw_until read_tree_and curves_described || rw_fail "the curves never got a description after Enter"
 rw_expect "intellect curve after Enter" "$(field_of 智力周期曲线 3)" "第3天，共32天"
 rw_expect "emotion curve after Enter" "$(field_of 情绪周期曲线 3)" "第3天，共28天"
 rw_expect "physical curve after Enter" "$(field_of 体力周期曲线 3)" "第20天，共23天"

@@ -1,9 +1,9 @@
 #include "pixels.h"
 
+#include <QBackingStore>
 #include <QPainter>
-#include <QScreen>
 #include <QWidget>
-#include <QWindow>
+#include <gtest/gtest.h>
 
 namespace test {
 
@@ -16,11 +16,20 @@ QImage RenderOnWhite(QWidget& widget, qreal devicePixelRatio) {
     return image;
 }
 
+// The window's backing store is the image Qt hands the window system, on every
+// platform: a screen grab works on X11 but not on Wayland, where a client may
+// not read the screen. Raster backing stores paint into a QImage, and between
+// paints it holds the last frame sent.
 QImage OnScreen(QWidget& window) {
-    return window.screen()
-        ->grabWindow(window.winId())
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
+    QBackingStore* store = window.backingStore();
+    const auto* image = store ? dynamic_cast<const QImage*>(store->paintDevice()) : nullptr;
+    if (!image) {
+        ADD_FAILURE() << "the window paints into no image";
+        return {};
+    }
+    QImage copy = image->convertToFormat(QImage::Format_RGB32).copy();
+    copy.setDevicePixelRatio(1.0);
+    return copy;
 }
 
 QList<int> RowsWith(const QImage& image, int x, const QColor& color) {

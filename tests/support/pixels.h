@@ -18,7 +18,8 @@ inline const QColor kWhite(255, 255, 255);
 // ratio, and returns the result in device pixels.
 QImage RenderOnWhite(QWidget& widget, qreal devicePixelRatio = 1.0);
 
-// What a shown top-level widget has on screen right now, without repainting.
+// What a shown top-level widget last sent to the screen, in device pixels,
+// without repainting.
 QImage OnScreen(QWidget& window);
 
 // Rows of column `x` (or columns of row `y`) that hold `color`.

@@ -8,6 +8,38 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
+
+namespace {
+
+// Waits until no frame of the window is on its way to the screen. Qt 6.4's
+// Wayland plugin destroys a frame callback that its event thread may be
+// handling at that very moment, so a window closed with a frame in flight
+// can crash the program. An update request is delivered only once no frame
+// is in flight; the first one may still paint what is pending and send it,
+// so the second waits for that. A minimized window's frames are not shown,
+// and the compositor does not answer them either.
+void WaitForFramesShown(QWidget& window) {
+    QWindow* handle = window.windowHandle();
+    if (!handle || !handle->isExposed() || window.isMinimized()) {
+        return;
+    }
+    struct Watch : QObject {
+        int delivered = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            delivered += event->type() == QEvent::UpdateRequest;
+            return false;
+        }
+    } watch;
+    handle->installEventFilter(&watch);
+    for (int wanted : {1, 2}) {
+        handle->requestUpdate();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return watch.delivered >= wanted; }, 5000));
+    }
+    handle->removeEventFilter(&watch);
+}
+
+} // namespace
 
 void DialogTest::SetUp() {
     platform::SetStringTable(res::kStringTable);
@@ -23,7 +55,10 @@ void DialogTest::SetUp() {
     // The box runs its real modal loop and is answered from inside it; one
     // that stays open ends after five seconds with a failure, not a hang.
     platform::SetModalHookForTesting([this](QDialog& box) {
-        QTimer::singleShot(0, &box, [this, &box] { Answer(box); });
+        QTimer::singleShot(0, &box, [this, &box] {
+            WaitForFramesShown(box);
+            Answer(box);
+        });
         auto* guard = new QTimer(&box); // goes with the box, not five seconds later
         guard->setSingleShot(true);
         QObject::connect(guard, &QTimer::timeout, &box, [&box] {
@@ -53,6 +88,7 @@ void DialogTest::Answer(QDialog& box) {
 }
 
 void DialogTest::TearDown() {
+    WaitForFramesShown(*dlg);
     dlg.reset();
     platform::SetModalHookForTesting({});
     platform::SetClockForTesting({});
