@@ -1,4 +1,5 @@
 #include "pixels.h"
+#include "platform/qt/access.h"
 #include "ui/mynew.h"
 
 #include <QGuiApplication>
@@ -9,15 +10,16 @@ namespace {
 
 TEST(CurveControlAtRatioTwo, IsTheRatioOnePictureDoubled) {
     mynew curve;
+    QWidget& view = platform::qt::WidgetOf(curve);
     curve.SetKind(2);
     curve.SetEmotionDay(10);
-    curve.resize(210, 41);
-    curve.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&curve));
-    ASSERT_EQ(curve.devicePixelRatio(), 2.0);
+    view.resize(210, 41);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    ASSERT_EQ(view.devicePixelRatio(), 2.0);
 
-    const QImage single = test::RenderOnWhite(curve, 1.0);
-    const QImage doubledGrab = curve.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage single = test::RenderOnWhite(view, 1.0);
+    const QImage doubledGrab = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(doubledGrab.size(), QSize(420, 82));
     // Compare on the control's own pixels: what lies behind it is the window's.
     QImage doubled =

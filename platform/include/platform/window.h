@@ -1,20 +1,35 @@
 #pragma once
 
-#include <QString>
-#include <string>
-
-class QLineEdit;
-class QWidget;
+#include <memory>
+#include <string_view>
 
 namespace platform {
 
-// Text in the program's 8-bit code page, GBK, as an edit control would hand
-// it over. A character GBK cannot hold becomes a byte no parse accepts.
-std::string ToGbk(const QString& text);
+// A window of the window system: a dialog or one of its controls. The
+// toolkit's own window behind it is the backend's business; the backend's
+// Native may reach the protected handlers of the classes that befriend it.
+class Window {
+public:
+    struct Native;
 
-// An edit's text as the program reads it; a label's text, or otherwise the
-// window's title, as it sets them.
-std::string GetWindowText(const QLineEdit& edit);
-void SetWindowText(QWidget& widget, const QString& text);
+    virtual ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    // An edit's or a label's text, or otherwise the window's title.
+    void SetWindowText(std::u16string_view text);
+
+    // What a screen reader says the window is, and what it says of its state.
+    void SetAccessibleName(std::u16string_view name);
+    void SetAccessibleDescription(std::u16string_view description);
+
+    Native& GetNative() const { return *native_; }
+
+protected:
+    explicit Window(std::unique_ptr<Native> native);
+
+private:
+    std::unique_ptr<Native> native_;
+};
 
 } // namespace platform

@@ -1,29 +1,39 @@
-#include "platform/window_text.h"
+#include "platform/window.h"
+
+#include "native.h"
+#include "platform/qt/access.h"
+#include "platform/qt/text.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QStringEncoder>
 
 namespace platform {
 
-std::string ToGbk(const QString& text) {
-    QStringEncoder encoder("GBK");
-    const QByteArray bytes = encoder(text);
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
+Window::Window(std::unique_ptr<Native> native) : native_(std::move(native)) {}
 
-std::string GetWindowText(const QLineEdit& edit) {
-    return ToGbk(edit.text());
-}
+Window::~Window() = default;
 
-void SetWindowText(QWidget& widget, const QString& text) {
+void Window::SetWindowText(std::u16string_view text) {
+    QWidget& widget = *native_->widget;
     if (auto* edit = qobject_cast<QLineEdit*>(&widget)) {
-        edit->setText(text);
+        edit->setText(ToQString(text));
     } else if (auto* label = qobject_cast<QLabel*>(&widget)) {
-        label->setText(text);
+        label->setText(ToQString(text));
     } else {
-        widget.setWindowTitle(text);
+        widget.setWindowTitle(ToQString(text));
     }
+}
+
+void Window::SetAccessibleName(std::u16string_view name) {
+    native_->widget->setAccessibleName(ToQString(name));
+}
+
+void Window::SetAccessibleDescription(std::u16string_view description) {
+    native_->widget->setAccessibleDescription(ToQString(description));
+}
+
+QWidget& qt::WidgetOf(const Window& window) {
+    return *window.GetNative().widget;
 }
 
 } // namespace platform
