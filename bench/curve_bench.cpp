@@ -1,3 +1,4 @@
+#include "platform/qt/access.h"
 #include "ui/mynew.h"
 
 #include <QApplication>
@@ -9,12 +10,13 @@ namespace {
 // A full paint of one intellect curve as the dialog sizes it.
 void PaintCurveControl(benchmark::State& state) {
     mynew curve;
-    curve.resize(210, 41);
+    QWidget& view = platform::qt::WidgetOf(curve);
+    view.resize(210, 41);
     curve.SetKind(1);
     curve.SetIntellectDay(2);
-    QImage image(curve.size(), QImage::Format_RGB32);
+    QImage image(view.size(), QImage::Format_RGB32);
     for (auto _ : state) {
-        curve.render(&image);
+        view.render(&image);
         benchmark::ClobberMemory();
     }
 }
@@ -23,8 +25,9 @@ BENCHMARK(PaintCurveControl);
 // DrawDayMarker on a shown control: a synchronous repaint to the screen.
 void DrawDayMarkerOnScreen(benchmark::State& state) {
     mynew curve;
-    curve.resize(210, 41);
-    curve.show();
+    QWidget& view = platform::qt::WidgetOf(curve);
+    view.resize(210, 41);
+    view.show();
     QApplication::processEvents();
     curve.SetKind(1);
     std::int32_t day = 0;

@@ -1,5 +1,6 @@
 #include "platform/clock.h"
-#include "platform/modal_run.h"
+#include "platform/qt/access.h"
+#include "platform/qt/modal_run.h"
 #include "platform/resources.h"
 #include "res/resource.h"
 #include "res/string_table.h"
@@ -7,6 +8,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QTest>
 #include <benchmark/benchmark.h>
 
@@ -33,13 +35,13 @@ public:
         platform::SetClockForTesting([] { return platform::LocalDate{2026, 12, 7}; });
         platform::SetModalHookForTesting([](QDialog&) { return 0; });
         dlg.Create();
-        dlg.show();
+        platform::qt::DialogOf(dlg).show();
         QApplication::processEvents();
     }
 
     void Press(int field, const QString& text) {
-        qobject_cast<QLineEdit*>(dlg.GetDlgItem(field))->setText(text);
-        QTest::keyClick(&dlg, Qt::Key_Return);
+        qobject_cast<QLineEdit*>(platform::qt::GetDlgItem(dlg, field))->setText(text);
+        QTest::keyClick(&platform::qt::DialogOf(dlg), Qt::Key_Return);
         QApplication::processEvents();
     }
 

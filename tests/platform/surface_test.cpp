@@ -1,4 +1,4 @@
-#include "platform/surface.h"
+#include "platform/qt/surface.h"
 
 #include <QImage>
 #include <QPainter>
@@ -20,7 +20,7 @@ QImage Draw(const Drawing& drawing, qreal ratio = 1.0, QColor background = Qt::w
     image.fill(background);
     {
         QPainter painter(&image);
-        platform::Surface dc(painter, QSize(30, 20));
+        platform::qt::PainterSurface dc(painter, QSize(30, 20));
         drawing(dc);
     }
     image.setDevicePixelRatio(1.0);
@@ -66,7 +66,7 @@ TEST(Surface, PaintsNothingForFarCoordinates) {
                 dc.MoveTo(a, b);
                 dc.LineTo(a, b == kMin ? kMax : kMin, 0);
                 dc.Draw3dRect({a, b, a, b}, 0, 0);
-                dc.TextOut(a, b, "远");
+                dc.TextOut(a, b, u"远");
             }
         }
     });
@@ -78,7 +78,7 @@ TEST(Surface, DrawsTextOnAWhiteBoxUnlessTransparent) {
         return Draw(
             [mode](platform::Surface& dc) {
                 dc.SetBkMode(mode);
-                dc.TextOut(0, 0, "vidad");
+                dc.TextOut(0, 0, u"vidad");
             },
             1.0, Qt::gray);
     };

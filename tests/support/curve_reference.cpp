@@ -1,6 +1,7 @@
 #include "curve_reference.h"
 
 #include "calc/cycles.h"
+#include "platform/qt/color.h"
 #include "ui/mynew.h"
 
 #include <QColor>

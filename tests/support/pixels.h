@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/color.h"
+#include "platform/qt/color.h"
 #include "ui/mynew.h"
 
 #include <QColor>

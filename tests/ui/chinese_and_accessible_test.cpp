@@ -1,5 +1,5 @@
 #include "dialog_fixture.h"
-#include "platform/translations.h"
+#include "platform/qt/translations.h"
 #include "res/resource.h"
 
 #include <QAccessible>
@@ -37,20 +37,18 @@ TEST_F(ScreenReader, HearsWhatEachFieldAndCurveIs) {
         {IDC_CURVE_EMOTION, "情绪周期曲线"}, {IDC_CURVE_PHYSICAL, "体力周期曲线"},
     };
     for (const auto& [id, name] : names) {
-        EXPECT_EQ(Accessible(*dlg->GetDlgItem(id), QAccessible::Name), name) << id;
+        EXPECT_EQ(Accessible(*Item(id), QAccessible::Name), name) << id;
     }
     EXPECT_EQ(Accessible(Label(IDC_LABEL_INTELLECT), QAccessible::Name), "智力周期（33天）");
 }
 
 TEST_F(ScreenReader, HearsTodaysDayInEachCycleAfterOk) {
-    QWidget& intellect = *dlg->GetDlgItem(IDC_CURVE_INTELLECT);
+    QWidget& intellect = *Item(IDC_CURVE_INTELLECT);
     EXPECT_EQ(Accessible(intellect, QAccessible::Description), "");
     PressEnter();
     EXPECT_EQ(Accessible(intellect, QAccessible::Description), "第3天，共32天");
-    EXPECT_EQ(Accessible(*dlg->GetDlgItem(IDC_CURVE_EMOTION), QAccessible::Description),
-              "第3天，共28天");
-    EXPECT_EQ(Accessible(*dlg->GetDlgItem(IDC_CURVE_PHYSICAL), QAccessible::Description),
-              "第20天，共23天");
+    EXPECT_EQ(Accessible(*Item(IDC_CURVE_EMOTION), QAccessible::Description), "第3天，共28天");
+    EXPECT_EQ(Accessible(*Item(IDC_CURVE_PHYSICAL), QAccessible::Description), "第20天，共23天");
     EXPECT_EQ(Accessible(Label(IDC_LABEL_PHYSICAL), QAccessible::Name),
               "体力周期（23天）第681个周期");
 }
@@ -59,7 +57,7 @@ TEST_F(ScreenReader, HearsThatTheBirthDateLiesAfterToday) {
     TypeDate("2027", "1", "1");
     PressEnter();
     for (int id : {IDC_CURVE_INTELLECT, IDC_CURVE_EMOTION, IDC_CURVE_PHYSICAL}) {
-        EXPECT_EQ(Accessible(*dlg->GetDlgItem(id), QAccessible::Description), "出生日期晚于今天");
+        EXPECT_EQ(Accessible(*Item(id), QAccessible::Description), "出生日期晚于今天");
     }
 }
 

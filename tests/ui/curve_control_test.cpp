@@ -1,7 +1,9 @@
 #include "curve_reference.h"
 #include "pixels.h"
+#include "platform/qt/access.h"
 #include "ui/mynew.h"
 
+#include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <ostream>
@@ -13,8 +15,9 @@ using test::kFrameGreen;
 using test::kWhite;
 
 QImage Render(mynew& curve, int width, int height) {
-    curve.resize(width, height);
-    return test::RenderOnWhite(curve);
+    QWidget& view = platform::qt::WidgetOf(curve);
+    view.resize(width, height);
+    return test::RenderOnWhite(view);
 }
 
 // Rows of column x that the curve takes, leaving out the axis row.
@@ -26,14 +29,17 @@ QList<int> CurveRows(const QImage& image, int x, int axis) {
 
 TEST(CurveControl, IsAStaticControlNamedMynew) {
     mynew curve;
-    EXPECT_STREQ(curve.metaObject()->className(), "mynew");
-    EXPECT_STREQ(curve.metaObject()->superClass()->className(), "QLabel");
+    EXPECT_STREQ(curve.ClassName(), "mynew");
+    const QWidget& view = platform::qt::WidgetOf(curve);
+    EXPECT_EQ(platform::qt::ClassNameOf(view), "mynew");
+    EXPECT_NE(qobject_cast<const QLabel*>(&view), nullptr);
 }
 
 TEST(CurveControl, PaintsFrameAxisAndCurveButNoMarkerWhenFresh) {
     mynew curve;
-    curve.setText("placeholder");
-    curve.setFrameStyle(QFrame::Box);
+    auto& view = static_cast<QLabel&>(platform::qt::WidgetOf(curve));
+    view.setText("placeholder");
+    view.setFrameStyle(QFrame::Box);
     const QImage image = Render(curve, 210, 41);
 
     EXPECT_EQ(test::ColumnsWith(image, 0, kFrameGreen).size(), 210);
@@ -119,12 +125,13 @@ INSTANTIATE_TEST_SUITE_P(Days, Markers, testing::ValuesIn(kMarkers));
 
 TEST(CurveControl, SurvivesEverySmallSize) {
     mynew curve;
+    QWidget& view = platform::qt::WidgetOf(curve);
     curve.SetKind(3);
     curve.SetPhysicalDay(5);
     for (int w = 0; w <= 6; ++w) {
         for (int h = 0; h <= 6; ++h) {
-            curve.resize(w, h);
-            curve.grab();
+            view.resize(w, h);
+            view.grab();
         }
     }
     const QImage empty = Render(curve, 0, 0);
@@ -174,13 +181,14 @@ TEST_P(ScaleFactors, DrawOnTheDevicePixelGridInWholeBlocks) {
     ASSERT_EQ(test::BlockSize(s.ratio), s.k);
     const QRect logical(141, 140, 209, 41);
     mynew curve;
+    QWidget& view = platform::qt::WidgetOf(curve);
     curve.SetKind(2);
     curve.SetEmotionDay(10);
-    curve.resize(logical.size());
+    view.resize(logical.size());
     QImage image(QSize(360, 237) * s.ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(s.ratio);
     image.fill(kWhite);
-    curve.render(&image, logical.topLeft(), QRegion(), QWidget::DrawChildren);
+    view.render(&image, logical.topLeft(), QRegion(), QWidget::DrawChildren);
     image.setDevicePixelRatio(1);
 
     const QRect device = test::DeviceRect(logical, s.ratio);
@@ -204,20 +212,21 @@ INSTANTIATE_TEST_SUITE_P(Ratios, ScaleFactors, testing::ValuesIn(kScales));
 
 TEST(CurveControl, ShowsTheMarkerAtOnceAndOnlyTheCurrentOne) {
     mynew curve;
-    curve.resize(210, 41);
-    curve.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&curve));
+    QWidget& view = platform::qt::WidgetOf(curve);
+    view.resize(210, 41);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     curve.DrawDayMarker();
-    EXPECT_TRUE(test::FullHeightColumns(test::OnScreen(curve), kBlack).isEmpty());
+    EXPECT_TRUE(test::FullHeightColumns(test::OnScreen(view), kBlack).isEmpty());
 
     curve.SetKind(1);
     curve.SetIntellectDay(10);
     curve.DrawDayMarker();
-    EXPECT_EQ(test::FullHeightColumns(test::OnScreen(curve), kBlack), QList<int>{65});
+    EXPECT_EQ(test::FullHeightColumns(test::OnScreen(view), kBlack), QList<int>{65});
 
     curve.SetIntellectDay(31);
     curve.DrawDayMarker();
-    EXPECT_EQ(test::FullHeightColumns(test::OnScreen(curve), kBlack), QList<int>{203});
+    EXPECT_EQ(test::FullHeightColumns(test::OnScreen(view), kBlack), QList<int>{203});
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "dialog_fixture.h"
-#include "platform/window_text.h"
+#include "platform/qt/text.h"
 #include "res/resource.h"
 
 #include <QApplication>

@@ -70,8 +70,8 @@ void DialogTest::SetUp() {
     });
     dlg = std::make_unique<CBiorhythmDlg>();
     dlg->Create();
-    dlg->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(dlg.get()));
+    Dlg().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Dlg()));
 }
 
 void DialogTest::Answer(QDialog& box) {
@@ -109,20 +109,20 @@ void DialogTest::TypeDate(const QString& year, const QString& month, const QStri
 }
 
 void DialogTest::PressEnter() {
-    QTest::keyClick(dlg.get(), Qt::Key_Return);
+    QTest::keyClick(&Dlg(), Qt::Key_Return);
 }
 
 QLineEdit& DialogTest::Edit(int id) const {
-    return *qobject_cast<QLineEdit*>(dlg->GetDlgItem(id));
+    return *qobject_cast<QLineEdit*>(Item(id));
 }
 
 QLabel& DialogTest::Label(int id) const {
-    return *qobject_cast<QLabel*>(dlg->GetDlgItem(id));
+    return *qobject_cast<QLabel*>(Item(id));
 }
 
 QList<int> DialogTest::MarkerColumns(int curveId) {
-    const QRect area = dlg->GetDlgItem(curveId)->geometry();
-    return test::FullHeightColumns(test::OnScreen(*dlg).copy(area), test::kBlack);
+    const QRect area = Item(curveId)->geometry();
+    return test::FullHeightColumns(test::OnScreen(Dlg()).copy(area), test::kBlack);
 }
 
 void DialogTest::ExpectLabels(const QStringList& intellectEmotionPhysical) const {

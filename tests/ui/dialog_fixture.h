@@ -1,7 +1,8 @@
 #pragma once
 
 #include "platform/clock.h"
-#include "platform/modal_run.h"
+#include "platform/qt/access.h"
+#include "platform/qt/modal_run.h"
 #include "ui/biorhythm_dlg.h"
 
 #include <QDialog>
@@ -35,6 +36,9 @@ protected:
     void TypeDate(const QString& year, const QString& month, const QString& day);
     void PressEnter();
 
+    // The dialog's widget, and the widget of the control with the id.
+    QDialog& Dlg() const { return platform::qt::DialogOf(*dlg); }
+    QWidget* Item(int id) const { return platform::qt::GetDlgItem(*dlg, id); }
     QLineEdit& Edit(int id) const;
     QLabel& Label(int id) const;
     QString LabelText(int id) const { return Label(id).text(); }

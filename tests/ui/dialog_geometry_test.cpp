@@ -1,5 +1,5 @@
 #include "dialog_fixture.h"
-#include "platform/dialog_units.h"
+#include "platform/qt/dialog_units.h"
 #include "platform/window_styles.h"
 #include "res/resource.h"
 #include "ui/about_dlg.h"
@@ -51,11 +51,11 @@ const Placed kPlaced[] = {
 
 class Geometry : public DialogTest, public testing::WithParamInterface<Placed> {
 protected:
-    static QWidget* Find(platform::ModalDialog& dialog, const Placed& p) {
+    static QWidget* Find(platform::Dialog& dialog, const Placed& p) {
         if (p.id != -1) {
-            return dialog.GetDlgItem(p.id);
+            return platform::qt::GetDlgItem(dialog, p.id);
         }
-        for (QLabel* label : dialog.findChildren<QLabel*>()) {
+        for (QLabel* label : platform::qt::DialogOf(dialog).findChildren<QLabel*>()) {
             if (label->text() == QString::fromUtf8(p.text)) {
                 return label;
             }
@@ -68,8 +68,8 @@ TEST_P(Geometry, ConvertsEachTemplateNumberOnItsOwn) {
     const Placed& p = GetParam();
     CAboutDlg about;
     about.Create();
-    platform::ModalDialog& dialog = p.about ? static_cast<platform::ModalDialog&>(about) : *dlg;
-    const platform::BaseUnits base = platform::BaseUnitsOf(dialog.font());
+    platform::Dialog& dialog = p.about ? static_cast<platform::Dialog&>(about) : *dlg;
+    const platform::BaseUnits base = platform::BaseUnitsOf(platform::qt::DialogOf(dialog).font());
     QWidget* control = Find(dialog, p);
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(control->geometry(), QRect(MulDiv(p.x, base.x, 4), MulDiv(p.y, base.y, 8),
@@ -79,14 +79,15 @@ TEST_P(Geometry, ConvertsEachTemplateNumberOnItsOwn) {
 INSTANTIATE_TEST_SUITE_P(Controls, Geometry, testing::ValuesIn(kPlaced));
 
 TEST_F(DialogTest, SizesBothDialogsAndTheAboutIconByTheSameRule) {
-    const platform::BaseUnits base = platform::BaseUnitsOf(dlg->font());
+    const platform::BaseUnits base = platform::BaseUnitsOf(Dlg().font());
     EXPECT_EQ(base.x, 6);
     EXPECT_EQ(base.y, 13);
-    EXPECT_EQ(QFontInfo(dlg->font()).family(), platform::kDialogFontFamily);
-    EXPECT_EQ(dlg->size(), QSize(MulDiv(240, 6, 4), MulDiv(146, 13, 8)));
+    EXPECT_EQ(QFontInfo(Dlg().font()).family(), platform::kDialogFontFamily);
+    EXPECT_EQ(Dlg().size(), QSize(MulDiv(240, 6, 4), MulDiv(146, 13, 8)));
 
-    CAboutDlg about;
-    about.Create();
+    CAboutDlg aboutDlg;
+    aboutDlg.Create();
+    const QDialog& about = platform::qt::DialogOf(aboutDlg);
     const platform::BaseUnits aboutBase = platform::BaseUnitsOf(about.font());
     EXPECT_EQ(QFontInfo(about.font()).family(), platform::kDialogFontFamily);
     EXPECT_EQ(about.size(), QSize(MulDiv(235, aboutBase.x, 4), MulDiv(55, aboutBase.y, 8)));

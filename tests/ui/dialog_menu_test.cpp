@@ -25,9 +25,9 @@ protected:
     // Opens the dialog's menu with a right click on its free area.
     QMenu& OpenMenu() {
         QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 120),
-                                dlg->mapToGlobal(QPoint(5, 120)));
-        QApplication::sendEvent(dlg.get(), &click);
-        QMenu* menu = dlg->findChild<QMenu*>();
+                                Dlg().mapToGlobal(QPoint(5, 120)));
+        QApplication::sendEvent(&Dlg(), &click);
+        QMenu* menu = Dlg().findChild<QMenu*>();
         EXPECT_TRUE(menu && menu->isVisible());
         return *menu;
     }
@@ -51,10 +51,10 @@ TEST_F(WindowMenu, OffersMinimizeCloseAndAbout) {
 // The Menu key reaches the dialog the same way through the X11 platform;
 // the real-window test presses it.
 TEST_F(WindowMenu, OpensWithShiftF10OnTheButtonButNotInAField) {
-    dlg->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
-    QTest::keyClick(dlg->windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
-    const QMenu* menu = dlg->findChild<QMenu*>();
+    Dlg().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Dlg()));
+    QTest::keyClick(Dlg().windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
+    const QMenu* menu = Dlg().findChild<QMenu*>();
     ASSERT_NE(menu, nullptr);
     EXPECT_TRUE(menu->isVisible());
     QTest::keyClick(menu->windowHandle(), Qt::Key_Escape);
@@ -62,7 +62,7 @@ TEST_F(WindowMenu, OpensWithShiftF10OnTheButtonButNotInAField) {
 
     // In a field the field's own edit menu opens instead.
     Edit(IDC_EDIT_YEAR).setFocus();
-    QTest::keyClick(dlg->windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
+    QTest::keyClick(Dlg().windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
     QWidget* opened = QApplication::activePopupWidget();
     ASSERT_NE(opened, nullptr);
     EXPECT_NE(opened, menu);
@@ -111,7 +111,7 @@ TEST_P(AboutBox, ShowsTheSameContentsEachTimeAndEveryWayOfClosingEndsIt) {
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[0], (QStringList{"icon 32", "vidad 1.0 版", "版权所有 (C) 2026"}));
     EXPECT_EQ(shown[1], shown[0]);
-    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_TRUE(Dlg().isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, AboutBox, testing::ValuesIn(kClosings));
@@ -121,14 +121,14 @@ TEST_F(WindowMenu, LeavesOutSeparatorAndAboutWithoutTheirString) {
     platform::SetStringTable({});
     dlg = std::make_unique<CBiorhythmDlg>();
     dlg->Create();
-    dlg->show();
+    Dlg().show();
     EXPECT_EQ(EntriesOf(OpenMenu()), (QStringList{"最小化(&N)", "关闭(&C)"}));
-    EXPECT_EQ(platform::LoadString(IDS_ABOUTBOX), "");
+    EXPECT_TRUE(platform::LoadString(IDS_ABOUTBOX).empty());
 }
 
 TEST_F(WindowMenu, MinimizesTheDialog) {
     Choose(OpenMenu(), platform::SC_MINIMIZE);
-    EXPECT_TRUE(dlg->isMinimized());
+    EXPECT_TRUE(Dlg().isMinimized());
 }
 
 struct Ending {
@@ -147,8 +147,9 @@ public:
 };
 
 const Ending kEndings[] = {
-    {"Escape", [](CBiorhythmDlg& d, WindowMenu&) { QTest::keyClick(&d, Qt::Key_Escape); }},
-    {"close button", [](CBiorhythmDlg& d, WindowMenu&) { d.close(); }},
+    {"Escape", [](CBiorhythmDlg& d,
+                  WindowMenu&) { QTest::keyClick(&platform::qt::DialogOf(d), Qt::Key_Escape); }},
+    {"close button", [](CBiorhythmDlg& d, WindowMenu&) { platform::qt::DialogOf(d).close(); }},
     {"Close in the menu",
      [](CBiorhythmDlg&, WindowMenu& t) {
          auto& self = static_cast<EndingTheRun&>(t);
@@ -159,10 +160,10 @@ const Ending kEndings[] = {
 TEST_P(EndingTheRun, EndsTheModalRunAtOnce) {
     platform::SetModalHookForTesting({});
     dlg = std::make_unique<CBiorhythmDlg>();
-    QTimer::singleShot(0, dlg.get(), [this] { GetParam().end(*dlg, *this); });
-    QTimer::singleShot(5000, dlg.get(), [this] { dlg->done(-1); });
+    QTimer::singleShot(0, &Dlg(), [this] { GetParam().end(*dlg, *this); });
+    QTimer::singleShot(5000, &Dlg(), [this] { Dlg().done(-1); });
     EXPECT_EQ(dlg->DoModal(), QDialog::Rejected);
-    EXPECT_FALSE(dlg->isVisible());
+    EXPECT_FALSE(Dlg().isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, EndingTheRun, testing::ValuesIn(kEndings));

@@ -1,6 +1,6 @@
 #include "dialog_fixture.h"
 #include "pixels.h"
-#include "platform/dialog_units.h"
+#include "platform/qt/dialog_units.h"
 #include "platform/window_styles.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
@@ -19,7 +19,7 @@ const QString kTemplateLabels[] = {"智力周期（33天）", "情绪周期（28
 class StartState : public DialogTest {};
 
 TEST_F(StartState, ShowsTheDefaultDateTemplateLabelsAndNoMarkers) {
-    EXPECT_EQ(dlg->windowTitle(), "vidad");
+    EXPECT_EQ(Dlg().windowTitle(), "vidad");
     EXPECT_EQ(Edit(IDC_EDIT_YEAR).text(), "1983");
     EXPECT_EQ(Edit(IDC_EDIT_MONTH).text(), "12");
     EXPECT_EQ(Edit(IDC_EDIT_DAY).text(), "30");
@@ -29,25 +29,25 @@ TEST_F(StartState, ShowsTheDefaultDateTemplateLabelsAndNoMarkers) {
     for (int id : {IDC_CURVE_INTELLECT, IDC_CURVE_EMOTION, IDC_CURVE_PHYSICAL}) {
         EXPECT_TRUE(MarkerColumns(id).isEmpty()) << id;
     }
-    EXPECT_FALSE(dlg->GetDlgItem(platform::IDCANCEL)->isVisible());
-    EXPECT_FALSE(dlg->windowIcon().isNull());
+    EXPECT_FALSE(Item(platform::IDCANCEL)->isVisible());
+    EXPECT_FALSE(Dlg().windowIcon().isNull());
 }
 
 TEST_F(StartState, IsAFixedSizeNormalWindowWithMinimizeButNoMaximize) {
-    const Qt::WindowFlags flags = dlg->windowFlags();
+    const Qt::WindowFlags flags = Dlg().windowFlags();
     EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Window);
     EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
-    EXPECT_EQ(dlg->minimumSize(), dlg->maximumSize());
-    EXPECT_EQ(dlg->size(), QSize(360, 237));
+    EXPECT_EQ(Dlg().minimumSize(), Dlg().maximumSize());
+    EXPECT_EQ(Dlg().size(), QSize(360, 237));
 }
 
 TEST_F(StartState, GivesOkTheFocusAndTabsToYearMonthDay) {
-    dlg->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(dlg.get()));
-    QWidget* expected[] = {dlg->GetDlgItem(IDOK), &Edit(IDC_EDIT_YEAR), &Edit(IDC_EDIT_MONTH),
-                           &Edit(IDC_EDIT_DAY), dlg->GetDlgItem(IDOK)};
+    Dlg().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Dlg()));
+    QWidget* expected[] = {Item(IDOK), &Edit(IDC_EDIT_YEAR), &Edit(IDC_EDIT_MONTH),
+                           &Edit(IDC_EDIT_DAY), Item(IDOK)};
     for (QWidget* widget : expected) {
         EXPECT_EQ(QApplication::focusWidget(), widget);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -58,9 +58,9 @@ TEST_F(StartState, GivesOkTheFocusAndTabsToYearMonthDay) {
 // the same strings drawn by a plain painter in the default font, without a
 // background of their own.
 TEST_F(StartState, PaintsTheHeaderLinesAtTheTop) {
-    const QRect strip(0, 0, dlg->width(), 52);
+    const QRect strip(0, 0, Dlg().width(), 52);
     QImage expected(strip.size(), QImage::Format_RGB32);
-    expected.fill(dlg->palette().color(QPalette::Window));
+    expected.fill(Dlg().palette().color(QPalette::Window));
     {
         QPainter painter(&expected);
         painter.setFont(QApplication::font());
@@ -69,7 +69,7 @@ TEST_F(StartState, PaintsTheHeaderLinesAtTheTop) {
         painter.drawText(0, ascent, "vidad程序可以帮你了解你的生理节律处于什么状态");
         painter.drawText(0, 20 + ascent, "有助于你安排工作学习休息。");
     }
-    EXPECT_EQ(test::OnScreen(*dlg).copy(strip), expected);
+    EXPECT_EQ(test::OnScreen(Dlg()).copy(strip), expected);
 }
 
 class PressingOk : public DialogTest {};
@@ -80,17 +80,17 @@ TEST_F(PressingOk, ShowsCyclesAndMarkersForTheDefaultDate) {
                   "体力周期（23天）第681个周期"});
     // Days 2, 2 and 19 of controls 210, 209 and 209 pixels wide.
     ExpectMarkers(13, 14, 172);
-    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_TRUE(Dlg().isVisible());
     EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(PressingOk, WorksFromTheButtonAndFromEnterInAField) {
-    qobject_cast<QPushButton*>(dlg->GetDlgItem(IDOK))->click();
+    qobject_cast<QPushButton*>(Item(IDOK))->click();
     EXPECT_EQ(LabelText(IDC_LABEL_EMOTION), "情绪周期（28天）第560个周期");
     Type(IDC_EDIT_YEAR, "2000");
     QTest::keyClick(&Edit(IDC_EDIT_DAY), Qt::Key_Enter);
     EXPECT_EQ(LabelText(IDC_LABEL_EMOTION), "情绪周期（28天）第338个周期");
-    EXPECT_TRUE(dlg->isVisible());
+    EXPECT_TRUE(Dlg().isVisible());
 }
 
 TEST_F(PressingOk, TakesSpacesAroundAndBetweenDigitsAndLeavesThemInTheField) {
@@ -169,7 +169,7 @@ TEST_P(InputErrors, ShowTheErrorBoxAndChangeNothing) {
     EXPECT_EQ(boxes[0].title, QApplication::applicationName());
     EXPECT_EQ(boxes[0].buttons, QStringList{"确定"});
     EXPECT_FALSE(boxes[0].hasIcon);
-    EXPECT_EQ(boxes[0].owner, dlg.get());
+    EXPECT_EQ(boxes[0].owner, &Dlg());
     EXPECT_EQ(LabelText(IDC_LABEL_PHYSICAL), "体力周期（23天）第681个周期");
     EXPECT_EQ(MarkerColumns(IDC_CURVE_PHYSICAL), markers);
     EXPECT_EQ(Edit(GetParam().field).text(), GetParam().text);

@@ -2,4 +2,4 @@
 
 #include "res/dialog_templates.h"
 
-CAboutDlg::CAboutDlg() : platform::ModalDialog(res::kAboutBox, nullptr) {}
+CAboutDlg::CAboutDlg() : platform::Dialog(res::kAboutBox, nullptr) {}

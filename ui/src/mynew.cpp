@@ -2,6 +2,7 @@
 
 #include "calc/cycles.h"
 #include "platform/surface.h"
+#include "ui/decimal_text.h"
 
 #include <cmath>
 
@@ -25,7 +26,7 @@ void DrawCurve(platform::Surface& dc, const platform::Rect& a) {
 
 } // namespace
 
-mynew::mynew(QWidget* parent) : QLabel(parent) {}
+mynew::mynew() : platform::PaintedStatic("mynew") {}
 
 void mynew::SetKind(std::int32_t kind) {
     m_nKind = kind;
@@ -44,8 +45,8 @@ void mynew::SetPhysicalDay(std::int32_t day) {
 }
 
 void mynew::DrawDayMarker() {
-    repaint();
-    setAccessibleDescription(DayDescription());
+    platform::DrawNow(*this, [this](platform::Surface& dc) { DrawMarker(dc, dc.ClientRect()); });
+    SetAccessibleDescription(DayDescription());
 }
 
 std::optional<mynew::DayInCycle> mynew::CurrentDay() const {
@@ -67,24 +68,21 @@ std::optional<mynew::DayInCycle> mynew::CurrentDay() const {
 
 // Days counted as people count them, from 1; the stored day is the
 // calculation's signed day in the cycle, kept bit for bit.
-QString mynew::DayDescription() const {
+std::u16string mynew::DayDescription() const {
     const std::optional<DayInCycle> current = CurrentDay();
     if (!current) {
         return {};
     }
     const auto day = static_cast<std::int32_t>(current->day);
     if (day < 0) {
-        return QStringLiteral("出生日期晚于今天");
+        return u"出生日期晚于今天";
     }
-    return QStringLiteral("第%1天，共%2天").arg(qint64{day} + 1).arg(current->period);
-}
-
-void mynew::paintEvent(QPaintEvent*) {
-    OnPaint();
+    return u"第" + DecimalText(std::int64_t{day} + 1) + u"天，共" + DecimalText(current->period) +
+           u"天";
 }
 
 void mynew::OnPaint() {
-    platform::PaintSurface dc(this);
+    platform::PaintSurface dc(*this);
     const platform::Rect a = dc.ClientRect();
     const std::int32_t h = a.bottom - a.top;
     dc.Draw3dRect(a, kFrameColor, kFrameColor);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <cstdint>
 
 namespace platform {
@@ -10,10 +9,6 @@ using ColorRef = std::uint32_t;
 
 constexpr ColorRef Rgb(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
     return ColorRef{red} | ColorRef{green} << 8 | ColorRef{blue} << 16;
-}
-
-inline QColor ToQColor(ColorRef color) {
-    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
 
 } // namespace platform

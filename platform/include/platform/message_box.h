@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QString>
-
-class QWidget;
+#include <string_view>
 
 namespace platform {
 
+class Window;
+
 // A modal message with one 确定 button and no icon, owned by `owner`. With
 // no caption of its own it takes the application's name as its title.
-int MessageBox(QWidget* owner, const QString& text);
+int MessageBox(Window& owner, std::u16string_view text);
 
 } // namespace platform

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QIcon>
-#include <QString>
+#include <memory>
 #include <span>
+#include <string>
+#include <utility>
 
 // The program's string table and icons, found by resource id.
 namespace platform {
@@ -16,14 +17,23 @@ struct StringResource {
 void SetStringTable(std::span<const StringResource> table);
 
 // The string with the id, or an empty string when there is none.
-QString LoadString(int id);
+std::u16string LoadString(int id);
 
-// The icon group with the id: every image under ":/icons/<id>/", each held
-// as raw RGBA rows in a file named by its size ("32.rgba"), so that no image
-// decoder is needed to show it.
-QIcon LoadIcon(int id);
+// An icon group: every size of one icon. Copies share the images.
+class Icon {
+public:
+    struct Native;
 
-// The standard icon size in pixels.
-inline constexpr int kIconSize = 32;
+    Icon() = default;
+    explicit Icon(std::shared_ptr<const Native> native) : native_(std::move(native)) {}
+
+    const Native* GetNative() const { return native_.get(); }
+
+private:
+    std::shared_ptr<const Native> native_;
+};
+
+// The icon group with the id; an icon without images when there is none.
+Icon LoadIcon(int id);
 
 } // namespace platform

@@ -8,5 +8,5 @@ public:
     using platform::Application::Application;
 
     // Runs the main dialog modally; false says nothing is left to run.
-    bool StartInstance();
+    bool StartInstance() override;
 };

@@ -1,40 +1,35 @@
 #pragma once
 
-#include "platform/modal_dialog.h"
+#include "platform/controls.h"
+#include "platform/dialog.h"
+#include "platform/resources.h"
 #include "ui/mynew.h"
-
-#include <QIcon>
-#include <QLabel>
-#include <QLineEdit>
 
 // The main window: a birth date in three fields, and for each cycle a label
 // with the completed cycles and a curve with today's marker.
-class CBiorhythmDlg : public platform::ModalDialog {
-    Q_OBJECT
-
+class CBiorhythmDlg : public platform::Dialog {
 public:
-    explicit CBiorhythmDlg(QWidget* parent = nullptr);
+    explicit CBiorhythmDlg(platform::Window* parent = nullptr);
 
 protected:
     void BindControls(platform::DataExchange& dx) override;
     bool OnDialogInit() override;
     void OnCommand(int id) override;
     void OnSystemCommand(std::uint32_t nID, std::intptr_t lParam) override;
-    void paintEvent(QPaintEvent* event) override;
+    void OnPaint() override;
 
 private:
-    void OnPaint(QPaintEvent* event);
     void OnBnClickedOk();
     void NameControlsForScreenReaders();
 
-    QIcon m_hAppIcon;
+    platform::Icon m_hAppIcon;
     mynew m_curveIntellect;
     mynew m_curveEmotion;
     mynew m_curvePhysical;
-    QLineEdit m_editYear;
-    QLineEdit m_editMonth;
-    QLineEdit m_editDay;
-    QLabel m_labelIntellect;
-    QLabel m_labelEmotion;
-    QLabel m_labelPhysical;
+    platform::Edit m_editYear;
+    platform::Edit m_editMonth;
+    platform::Edit m_editDay;
+    platform::Static m_labelIntellect;
+    platform::Static m_labelEmotion;
+    platform::Static m_labelPhysical;
 };

@@ -1,10 +1,11 @@
 #pragma once
 
 #include "platform/color.h"
+#include "platform/controls.h"
 
-#include <QLabel>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace platform {
 class Surface;
@@ -13,30 +14,28 @@ struct Rect;
 
 // One cycle drawn as a frame, a centre axis, one period of a sine curve and,
 // once a result has been set, a vertical marker at today's day in the cycle.
-// It paints the whole control itself, so the label's own text and frame never
-// show, and no background, so the dialog's shows behind it.
-class mynew : public QLabel {
-    Q_OBJECT
-
+// It paints the whole control itself and no background, so the dialog's
+// shows behind it.
+class mynew : public platform::PaintedStatic {
 public:
     // A very dark green frame; axis, curve and marker in the default pen's black.
     static constexpr platform::ColorRef kFrameColor = 0x00001400;
     static constexpr platform::ColorRef kLineColor = 0x00000000;
 
-    explicit mynew(QWidget* parent = nullptr);
+    mynew();
 
     void SetKind(std::int32_t kind);
     void SetIntellectDay(std::int32_t day);
     void SetEmotionDay(std::int32_t day);
     void SetPhysicalDay(std::int32_t day);
 
-    // Shows the marker for the stored kind and day at once. The control is
-    // repainted before this returns, so a marker drawn earlier goes away.
-    // Screen readers hear where today stands through the description.
+    // Shows the marker for the stored kind and day at once; where the
+    // toolkit repaints the whole control for it, a marker drawn earlier goes
+    // away. Screen readers hear where today stands through the description.
     void DrawDayMarker();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void OnPaint() override;
 
 private:
     // The stored day of the control's kind and that cycle's period.
@@ -45,10 +44,9 @@ private:
         std::uint32_t period;
     };
 
-    void OnPaint();
     void DrawMarker(platform::Surface& dc, const platform::Rect& a) const;
     std::optional<DayInCycle> CurrentDay() const;
-    QString DayDescription() const;
+    std::u16string DayDescription() const;
 
     std::uint32_t m_nIntellectDay = 0;
     std::uint32_t m_nEmotionDay = 0;

@@ -1,6 +1,6 @@
 #include "platform/resources.h"
 
-#include "platform/qt_text.h"
+#include "native.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -22,16 +22,18 @@ void SetStringTable(std::span<const StringResource> table) {
     Table() = table;
 }
 
-QString LoadString(int id) {
+std::u16string LoadString(int id) {
     for (const StringResource& entry : Table()) {
         if (entry.id == id) {
-            return ToQString(entry.text);
+            return entry.text;
         }
     }
     return {};
 }
 
-QIcon LoadIcon(int id) {
+// Every image under ":/icons/<id>/", each held as raw RGBA rows in a file
+// named by its size ("32.rgba"), so that no image decoder is needed.
+QIcon LoadQIcon(int id) {
     QIcon icon;
     QDirIterator images(QStringLiteral(":/icons/%1").arg(id), QDir::Files);
     while (images.hasNext()) {
@@ -51,6 +53,10 @@ QIcon LoadIcon(int id) {
         icon.addPixmap(QPixmap::fromImage(image.copy()));
     }
     return icon;
+}
+
+Icon LoadIcon(int id) {
+    return Icon(std::make_shared<const Icon::Native>(Icon::Native{LoadQIcon(id)}));
 }
 
 } // namespace platform

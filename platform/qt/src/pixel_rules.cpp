@@ -1,4 +1,4 @@
-#include "platform/pixel_rules.h"
+#include "platform/qt/pixel_rules.h"
 
 #include <algorithm>
 #include <cstdlib>

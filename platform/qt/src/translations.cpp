@@ -1,4 +1,4 @@
-#include "platform/translations.h"
+#include "platform/qt/translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

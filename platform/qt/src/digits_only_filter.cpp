@@ -1,4 +1,4 @@
-#include "platform/digits_only_filter.h"
+#include "digits_only_filter.h"
 
 #include <QCoreApplication>
 #include <QInputMethodEvent>

@@ -1,4 +1,4 @@
-#include "platform/modal_run.h"
+#include "platform/qt/modal_run.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
-#include "platform/dialog_units.h"
+#include "platform/qt/dialog_units.h"
 
-#include "platform/qt_text.h"
+#include "platform/qt/text.h"
 
 #include <QFontMetrics>
 

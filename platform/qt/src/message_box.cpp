@@ -1,6 +1,8 @@
 #include "platform/message_box.h"
 
-#include "platform/modal_run.h"
+#include "platform/qt/access.h"
+#include "platform/qt/modal_run.h"
+#include "platform/qt/text.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -8,11 +10,11 @@
 
 namespace platform {
 
-int MessageBox(QWidget* owner, const QString& text) {
-    QMessageBox box(owner);
+int MessageBox(Window& owner, std::u16string_view text) {
+    QMessageBox box(&qt::WidgetOf(owner));
     box.setWindowTitle(QCoreApplication::applicationName());
     box.setIcon(QMessageBox::NoIcon);
-    box.setText(text);
+    box.setText(ToQString(text));
     box.setTextFormat(Qt::PlainText);
     // One button, named the same whatever the system's language.
     box.setStandardButtons(QMessageBox::Ok);

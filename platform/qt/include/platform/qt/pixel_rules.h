@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/color.h"
+#include "platform/geometry.h"
 
 #include <QRect>
 #include <array>
@@ -11,20 +12,6 @@
 // may lie anywhere in the signed 32-bit range; results are clipped to the
 // surface, so far-away drawing costs nothing and paints nothing.
 namespace platform {
-
-// A rectangle in the window system's manner: right and bottom lie just
-// outside it.
-struct Rect {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t right = 0;
-    std::int32_t bottom = 0;
-};
-
-struct Point {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-};
 
 struct Fill {
     QRect area;

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+namespace platform {
+
+// A window of the window system: a dialog or one of its controls. The
+// toolkit's own window behind it is the backend's business; the backend's
+// Native may reach the protected handlers of the classes that befriend it.
+class Window {
+public:
+    struct Native;
+
+    virtual ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    // An edit's or a label's text, or otherwise the window's title.
+    void SetWindowText(std::u16string_view text);
+
+    // What a screen reader says the window is, and what it says of its state.
+    void SetAccessibleName(std::u16string_view name);
+    void SetAccessibleDescription(std::u16string_view description);
+
+    Native& GetNative() const { return *native_; }
+
+protected:
+    explicit Window(std::unique_ptr<Native> native);
+
+private:
+    std::unique_ptr<Native> native_;
+};
+
+} // namespace platform

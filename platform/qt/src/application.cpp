@@ -1,0 +1,43 @@
+#include "platform/application.h"
+
+#include "platform/qt/dialog_units.h"
+#include "platform/qt/translations.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QPalette>
+#include <QStyle>
+
+namespace platform {
+namespace {
+
+// Runs before the application object exists, which is when Qt decides
+// whether to load a desktop theme.
+int& WithoutDesktopTheme(int& argc) {
+    QGuiApplication::setDesktopSettingsAware(false);
+    return argc;
+}
+
+} // namespace
+
+struct Application::Native {
+    Native(int& argc, char** argv) : app(WithoutDesktopTheme(argc), argv) {
+        // On Wayland the app id ties the window to its desktop entry.
+        QGuiApplication::setDesktopFileName(QStringLiteral(QOB_APP_ID));
+        QApplication::setPalette(QApplication::style()->standardPalette());
+        // The default font keeps the platform's size but takes the dialogs'
+        // family, so the header lines read alike whatever the system's language.
+        QFont font = QApplication::font();
+        font.setFamily(kDialogFontFamily);
+        QApplication::setFont(font);
+        LoadQtTranslations(app);
+    }
+
+    QApplication app;
+};
+
+Application::Application(int& argc, char** argv) : native_(std::make_unique<Native>(argc, argv)) {}
+
+Application::~Application() = default;
+
+} // namespace platform

@@ -1,0 +1,8 @@
+#include "ui/decimal_text.h"
+
+#include <string>
+
+std::u16string DecimalText(std::int64_t value) {
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
+}

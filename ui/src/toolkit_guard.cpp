@@ -1,0 +1,30 @@
+// The user interface talks only to platform's own headers, so that the same
+// sources build over Qt and over the window system's API. Qt's include
+// folders are not on ui's path; this fails the build if they ever are, or if
+// a platform header ever brings in windows.h.
+#include "platform/application.h"
+#include "platform/clock.h"
+#include "platform/color.h"
+#include "platform/controls.h"
+#include "platform/dialog.h"
+#include "platform/dialog_template.h"
+#include "platform/geometry.h"
+#include "platform/message_box.h"
+#include "platform/resources.h"
+#include "platform/surface.h"
+#include "platform/system_menu.h"
+#include "platform/window.h"
+#include "platform/window_styles.h"
+#include "ui/about_dlg.h"
+#include "ui/biorhythm_app.h"
+#include "ui/biorhythm_dlg.h"
+#include "ui/decimal_text.h"
+#include "ui/mynew.h"
+
+#if __has_include(<QtCore/qglobal.h>)
+#error "ui must not see Qt's headers; it reaches the toolkit through platform only"
+#endif
+
+#if defined(_WINDOWS_) || defined(_WINDEF_) || defined(_WINUSER_)
+#error "ui must not include windows.h; it reaches the window system through platform only"
+#endif
