@@ -88,7 +88,7 @@ void DialogTest::Answer(QDialog& box) {
 }
 
 void DialogTest::TearDown() {
-    WaitForFramesShown(*dlg);
+    WaitForFramesShown(Dlg());
     dlg.reset();
     platform::SetModalHookForTesting({});
     platform::SetClockForTesting({});
