@@ -257,30 +257,43 @@ rw_device_rect() {
 
 RW_CURVE_REFERENCE=${RW_CURVE_REFERENCE:-$(dirname "${BASH_SOURCE[0]}")/../../build/default/tests/support/curve_reference_png}
 
+# rw_expect_curve DESCRIPTION FILE NAME K KIND DAY BACKGROUND X Y W H: the
+# curve control at that rectangle of device pixels in the screenshot is pixel
+# for pixel what curve_reference_png draws at block factor K, for that cycle
+# (1 intellect, 2 emotion, 3 physical) marked at that day, or KIND 0 for a
+# control not drawn yet. Where the control leaves pixels alone the dialog's
+# BACKGROUND colour shows.
+rw_expect_curve() {
+    local description=$1 file=$2 name=$3 k=$4 kind=$5 day=$6 background=$7 x=$8 y=$9 w=${10} h=${11}
+    # Both stay beside the screenshot for a person to compare.
+    local ref=${file%.png}-$name-reference.png shown=${file%.png}-$name.png ae
+    "$RW_CURVE_REFERENCE" "$w" "$h" "$k" "$kind" "$day" "$ref" "$background" ||
+        rw_die "cannot draw the reference with $RW_CURVE_REFERENCE"
+    convert "$file" -crop "${w}x${h}+${x}+${y}" +repage "$shown"
+    ae=$(compare -metric AE "$shown" "$ref" null: 2>&1)
+    rw_expect "$description: pixels unlike its reference" "$ae" 0
+}
+
 # rw_expect_curves FILE RATIO LEFT TOP [DAY DAY DAY]: the three curve controls
 # in a screenshot whose client area starts at LEFT,TOP are pixel for pixel
 # what curve_reference_png draws, with markers at those days in the intellect,
-# emotion and physical cycles, or none. Where the controls leave pixels alone
-# the dialog's background shows, sampled below the physical curve.
+# emotion and physical cycles, or none. The background is sampled below the
+# physical curve.
 rw_expect_curves() {
     local file=$1 ratio=$2 left=$3 top=$4 days=("${@:5}")
-    local k background name kind x y w h ref shown ae bx by _
+    local k background name kind day x y w h bx by _
     k=$(awk -v r="$ratio" 'BEGIN { k = int(r); print k < 1 ? 1 : k }')
     read -r bx by _ < <(rw_device_rect "$ratio" 5 232 1 1)
     background=$(rw_colour_at "$file" $((left + bx)) $((top + by)))
     while read -r name kind x y w h; do
         read -r x y w h < <(rw_device_rect "$ratio" "$x" "$y" "$w" "$h")
-        # Both stay beside the screenshot for a person to compare.
-        ref=${file%.png}-$name-reference.png
-        shown=${file%.png}-$name.png
         if [ "${#days[@]}" -eq 3 ]; then
-            "$RW_CURVE_REFERENCE" "$w" "$h" "$k" "$kind" "${days[kind - 1]}" "$ref" "$background"
+            day=${days[kind - 1]}
         else
-            "$RW_CURVE_REFERENCE" "$w" "$h" "$k" 0 0 "$ref" "$background"
-        fi || rw_die "cannot draw the reference with $RW_CURVE_REFERENCE"
-        convert "$file" -crop "${w}x${h}+$((left + x))+$((top + y))" +repage "$shown"
-        ae=$(compare -metric AE "$shown" "$ref" null: 2>&1)
-        rw_expect "$name curve at ratio $ratio: pixels unlike its reference" "$ae" 0
+            kind=0 day=0
+        fi
+        rw_expect_curve "$name curve at ratio $ratio" "$file" "$name" "$k" "$kind" "$day" \
+            "$background" $((left + x)) $((top + y)) "$w" "$h"
     done <<'CURVES'
 intellect 1 140 94 210 41
 emotion 2 141 140 209 41
