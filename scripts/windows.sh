@@ -13,6 +13,11 @@ QOB_WINDOWS_PACKAGES=(
   libc-bin locales
   # The installer, and wrestool to read resources back from the program.
   nsis icoutils
+  # The window test under Wine: the font Wine gives the zh_CN dialog font
+  # (its 6x13 base units size the dialog), and the host compiler that builds
+  # the 32-bit library fixing the date. Xvfb, xdotool and ImageMagick come
+  # with the real-window tests' packages.
+  fonts-wqy-microhei g++
   cmake ninja-build
 )
 
