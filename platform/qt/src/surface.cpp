@@ -127,6 +127,16 @@ void Surface::TextOut(std::int32_t x, std::int32_t y, std::u16string_view text) 
     painter.setWorldTransform(grid);
 }
 
+void Surface::DrawIcon(std::int32_t x, std::int32_t y, const Icon& icon) {
+    if (const Icon::Native* native = icon.GetNative()) {
+        QPainter& painter = native_->painter;
+        const QTransform grid = painter.worldTransform();
+        painter.setWorldTransform(native_->logical);
+        native->icon.paint(&painter, QRect(x, y, kIconSize, kIconSize));
+        painter.setWorldTransform(grid);
+    }
+}
+
 PaintSurface::PaintSurface(Window& window)
     : Surface(std::make_unique<Native>(*window.GetNative().widget)) {}
 
