@@ -46,6 +46,8 @@ public:
     // The icon at the standard icon size, its top-left corner at (x, y).
     void DrawIcon(std::int32_t x, std::int32_t y, const Icon& icon);
 
+    Native& GetNative() const { return *native_; }
+
 protected:
     explicit Surface(std::unique_ptr<Native> native);
 
