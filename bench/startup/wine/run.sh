@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Start-up benchmark under Wine: time from exec to the first frame that shows
+# the curve frames' colour, qob.exe next to the bare Win32 dialog built from
+# the same dialog template, on a private Xvfb in a Wine prefix of its own.
+# Wine's server is kept running throughout, so that each start counts the
+# program's own start rather than Wine's. Starts alternate between the two
+# programs so that any drift of the machine hits both alike. It prints
+# medians and the qob.exe/baseline ratio, and fails only when a program shows
+# no frame at all.
+#
+# usage: bench/startup/wine/run.sh [--rounds N] [--qob PATH] [--baseline PATH] [--watch PATH]
+# Needs the Windows build and, for the watcher, the Linux default build.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)
+windows=$root/build/windows
+rounds=21
+qob=$windows/ui/qob.exe
+baseline=$windows/bench/startup/wine/bare_dialog_win32.exe
+watch=$root/build/default/bench/startup/first_frame_watch
+
+usage() {
+    sed -n 's/^# usage:/usage:/p' "${BASH_SOURCE[0]}" >&2
+    exit 2
+}
+
+while [ $# -gt 0 ]; do
+    [ $# -ge 2 ] || usage
+    case $1 in
+    --rounds) rounds=$2 ;;
+    --qob) qob=$2 ;;
+    --baseline) baseline=$2 ;;
+    --watch) watch=$2 ;;
+    *) usage ;;
+    esac
+    shift 2
+done
+[[ "$rounds" =~ ^[1-9][0-9]*$ ]] || usage
+for file in "$qob" "$baseline" "$watch" "$windows/wine/locale"; do
+    [ -e "$file" ] || {
+        echo "no $file (build it first)" >&2
+        exit 1
+    }
+done
+
+# shellcheck source-path=SCRIPTDIR/../../.. source=tests/realwindow/harness.sh
+source "$root/tests/realwindow/harness.sh"
+state=$RW_DIR/wine
+mkdir "$state"
+ln -s "$windows/wine/locale" "$state/locale"
+wine_run=("$root/scripts/wine-run" "$state")
+export WINEPREFIX=$state/prefix
+trap 'wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; rm -rf "$state"; rw_cleanup' EXIT
+"${wine_run[@]}" --init >"$RW_DIR/wine-init.log" 2>&1 ||
+    rw_die "cannot create a Wine prefix: $(cat "$RW_DIR/wine-init.log")"
+rw_start_xvfb
+wineserver -p
+
+# measure NAME PROGRAM: one start; appends "MS KIB" to $RW_DIR/NAME.
+measure() {
+    local line log=$RW_DIR/$1.log
+    line=$(QOB_WINE_DISPLAY=$DISPLAY "$watch" -- "${wine_run[@]}" "$2" 2>>"$log") ||
+        rw_die "$2 showed no first frame: $(cat "$log")"
+    local ms=${line#first_frame_ms=}
+    echo "${ms%% *} ${line##*vmhwm_kib=}" >>"$RW_DIR/$1"
+}
+
+median() {
+    sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+# column NAME N: the Nth figure of every round.
+column() {
+    awk -v n="$2" '{ print $n }' "$RW_DIR/$1"
+}
+
+# The first starts bring up Wine's desktop process and read the libraries
+# and fonts from disk; they are run but not counted.
+for _ in 1 2; do
+    measure warmup "$qob"
+    measure warmup "$baseline"
+done
+# Which of the two starts first swaps every round.
+for ((round = 1; round <= rounds; round++)); do
+    if ((round % 2)); then
+        measure qob "$qob"
+        measure baseline "$baseline"
+    else
+        measure baseline "$baseline"
+        measure qob "$qob"
+    fi
+done
+
+qob_ms=$(column qob 1 | median)
+base_ms=$(column baseline 1 | median)
+ratio_ms=$(paste -d ' ' "$RW_DIR/qob" "$RW_DIR/baseline" | awk '{ printf "%.4f\n", $1 / $3 }' | median)
+echo "start-up to first frame under Wine, $rounds alternating rounds (medians):"
+printf '  %-12s %8.1f ms  %10.1f KiB VmHWM  %s\n' qob.exe "$qob_ms" "$(column qob 2 | median)" "$qob"
+printf '  %-12s %8.1f ms  %10.1f KiB VmHWM  %s\n' baseline "$base_ms" "$(column baseline 2 | median)" "$baseline"
+printf '  %-12s %8.2f     (median of per-round ratios)\n' qob/baseline "$ratio_ms"
+printf 'wine: qob_ms=%s baseline_ms=%s ratio_ms=%.2f\n' "$qob_ms" "$base_ms" "$ratio_ms"
