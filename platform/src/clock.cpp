@@ -1,6 +1,6 @@
 #include "platform/clock.h"
 
-#include <ctime>
+#include "system_clock.h"
 
 namespace platform {
 namespace {
@@ -16,10 +16,7 @@ LocalDate GetLocalTime() {
     if (TestClock()) {
         return TestClock()();
     }
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+    return SystemClock();
 }
 
 void SetClockForTesting(std::function<LocalDate()> clock) {

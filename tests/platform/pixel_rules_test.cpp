@@ -1,10 +1,9 @@
-#include "platform/qt/pixel_rules.h"
+#include "platform/pixel_rules.h"
+#include "straight_lines.h"
 
 #include <chrono>
 #include <gtest/gtest.h>
-#include <limits>
 #include <map>
-#include <ostream>
 #include <set>
 #include <utility>
 
@@ -12,15 +11,15 @@ namespace {
 
 using platform::Point;
 
-constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
-constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
-const QRect kSurface(0, 0, 210, 41);
+using straight_lines::kMax;
+using straight_lines::kMin;
+using straight_lines::kSurface;
 
-std::set<std::pair<int, int>> PixelsOf(const std::vector<QRect>& areas) {
+std::set<std::pair<int, int>> PixelsOf(const std::vector<platform::Rect>& areas) {
     std::set<std::pair<int, int>> pixels;
-    for (const QRect& r : areas) {
-        for (int y = r.top(); y <= r.bottom(); ++y) {
-            for (int x = r.left(); x <= r.right(); ++x) {
+    for (const platform::Rect& r : areas) {
+        for (int y = r.top; y < r.bottom; ++y) {
+            for (int x = r.left; x < r.right; ++x) {
                 pixels.insert({x, y});
             }
         }
@@ -28,44 +27,20 @@ std::set<std::pair<int, int>> PixelsOf(const std::vector<QRect>& areas) {
     return pixels;
 }
 
-struct StraightLine {
-    const char* what;
-    Point from, to;
-    QRect covered; // empty when nothing is painted
-};
-
-void PrintTo(const StraightLine& c, std::ostream* out) {
-    *out << c.what;
-}
-
-const StraightLine kStraightLines[] = {
-    {"rightward stops before its end", {0, 20}, {210, 20}, QRect(0, 20, 210, 1)},
-    {"leftward stops before its end", {9, 3}, {2, 3}, QRect(3, 3, 7, 1)},
-    {"downward stops before its end", {65, 0}, {65, 41}, QRect(65, 0, 1, 41)},
-    {"upward stops before its end", {5, 30}, {5, 10}, QRect(5, 11, 1, 20)},
-    {"same start and end paints nothing", {4, 4}, {4, 4}, QRect()},
-    {"a one-pixel line is its start pixel", {4, 4}, {5, 4}, QRect(4, 4, 1, 1)},
-    {"far to the right paints nothing", {134217721, 0}, {134217721, 41}, QRect()},
-    {"column far to the left paints nothing", {kMin, 0}, {kMin, 41}, QRect()},
-    {"across the whole range is clipped", {kMin, 7}, {kMax, 7}, QRect(0, 7, 210, 1)},
-    {"back across the whole range is clipped", {kMax, 7}, {kMin, 7}, QRect(0, 7, 210, 1)},
-    {"row below the surface paints nothing", {0, 41}, {210, 41}, QRect()},
-};
-
-class StraightLines : public testing::TestWithParam<StraightLine> {};
+class StraightLines : public testing::TestWithParam<straight_lines::Case> {};
 
 TEST_P(StraightLines, CoverStartUpToButNotIncludingTheEnd) {
-    const StraightLine& c = GetParam();
+    const straight_lines::Case& c = GetParam();
     const auto areas = platform::LineAreas(c.from, c.to, kSurface);
-    if (c.covered.isEmpty()) {
+    if (platform::IsEmpty(c.covered)) {
         EXPECT_TRUE(areas.empty());
     } else {
         ASSERT_EQ(areas.size(), 1u);
-        EXPECT_EQ(areas.front(), c.covered);
+        EXPECT_EQ(PixelsOf(areas), PixelsOf({c.covered}));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, StraightLines, testing::ValuesIn(kStraightLines));
+INSTANTIATE_TEST_SUITE_P(Lines, StraightLines, testing::ValuesIn(straight_lines::kCases));
 
 TEST(SlantedLines, StepOnePixelPerColumnAndLeaveOutTheEnd) {
     const auto pixels = PixelsOf(platform::LineAreas({0, 0}, {5, 5}, kSurface));
@@ -111,7 +86,7 @@ TEST(Frame, LiesOnTheOutermostPixelsWithBottomRightOverTheCorners) {
 }
 
 TEST(Frame, OfFarOrEmptyRectanglesPaintsNothingInside) {
-    EXPECT_TRUE(platform::FrameFills({0, 0, 0, 0}, 1, 2, QRect(0, 0, 0, 0)).empty());
+    EXPECT_TRUE(platform::FrameFills({0, 0, 0, 0}, 1, 2, platform::Rect{}).empty());
     EXPECT_TRUE(platform::FrameFills({kMax - 5, kMax - 5, kMax, kMax}, 1, 2, kSurface).empty());
     EXPECT_TRUE(platform::FrameFills({kMin, kMin, kMin + 3, kMin + 3}, 1, 2, kSurface).empty());
     const auto huge = platform::FrameFills({kMin, kMin, kMax, kMax}, 1, 2, kSurface);

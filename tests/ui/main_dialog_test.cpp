@@ -4,6 +4,7 @@
 #include "platform/window_styles.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
+#include "ui/biorhythm_dlg.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -204,6 +205,16 @@ TEST_F(PressingOk, AnswersAMegabytePasteAtOnce) {
     PressEnter();
     EXPECT_EQ(boxes.size(), 1u);
     EXPECT_EQ(LabelText(IDC_LABEL_INTELLECT), "智力周期（32天）第490个周期");
+}
+
+// A minimized window that paints itself centres its icon; a window narrower
+// than the icon puts it at 0, the division truncating toward zero.
+TEST(MinimizedIcon, StandsInTheMiddleOfTheWindow) {
+    const std::pair<std::int32_t, std::int32_t> kExtentsAndOffsets[] = {
+        {36, 2}, {33, 1}, {32, 0}, {31, 0}, {30, 0}, {29, -1}, {0, -15}};
+    for (const auto& [extent, offset] : kExtentsAndOffsets) {
+        EXPECT_EQ(CentredIconOffset(extent, 32), offset) << "extent " << extent;
+    }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "platform/message_box.h"
 #include "platform/surface.h"
 #include "platform/system_menu.h"
+#include "platform/system_metrics.h"
 #include "platform/window_styles.h"
 #include "res/cycle_names.h"
 #include "res/dialog_templates.h"
@@ -96,13 +97,32 @@ void CBiorhythmDlg::OnSystemCommand(std::uint32_t nID, std::intptr_t lParam) {
     platform::Dialog::OnSystemCommand(nID, lParam);
 }
 
-// The two header lines, drawn in the application's default font rather
-// than the dialog's.
+std::int32_t CentredIconOffset(std::int32_t extent, std::int32_t icon) {
+    return (extent - icon + 1) / 2;
+}
+
+// The two header lines, drawn in the surface's default font rather than the
+// dialog's; a minimized window that is asked to paint shows the icon.
 void CBiorhythmDlg::OnPaint() {
     platform::PaintSurface dc(*this);
     dc.SetBkMode(platform::BackgroundMode::Transparent);
     dc.TextOut(0, 0, u"vidad程序可以帮你了解你的生理节律处于什么状态");
     dc.TextOut(0, 20, u"有助于你安排工作学习休息。");
+    if (IsIconic()) {
+        SendIconEraseBackground(dc);
+        const int cxIcon = platform::GetSystemMetrics(platform::SM_CXICON);
+        const int cyIcon = platform::GetSystemMetrics(platform::SM_CYICON);
+        const platform::Rect rect = GetClientRect();
+        const std::int32_t x = CentredIconOffset(rect.right - rect.left, cxIcon);
+        const std::int32_t y = CentredIconOffset(rect.bottom - rect.top, cyIcon);
+        dc.DrawIcon(x, y, m_hAppIcon);
+    } else {
+        platform::Dialog::OnPaint();
+    }
+}
+
+platform::Icon CBiorhythmDlg::OnDragIconQuery() {
+    return m_hAppIcon;
 }
 
 void CBiorhythmDlg::OnBnClickedOk() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/dialog_template.h"
+#include "platform/resources.h"
 #include "platform/window.h"
 
 #include <cstdint>
@@ -8,7 +9,7 @@
 namespace platform {
 
 class DataExchange;
-class Icon;
+class Surface;
 class SystemMenu;
 
 // A dialog built from a template: the modal run creates the window and its
@@ -31,13 +32,20 @@ public:
     // The icon of the title bar (small) or of the task switcher (big).
     void SetIcon(const Icon& icon, bool big);
 
+    // Has the window system fill the minimized window's background under its
+    // icon on `dc`, the surface of the paint request.
+    void SendIconEraseBackground(Surface& dc);
+
 protected:
     virtual void BindControls(DataExchange& dx);
     virtual bool OnDialogInit();
     virtual void OnCommand(int id);
     virtual void OnSystemCommand(std::uint32_t nID, std::intptr_t lParam);
-    // Paints on the dialog's background, under its controls.
+    // Paints on the dialog's background, under its controls; the default
+    // is the window system's own painting.
     virtual void OnPaint();
+    // The picture shown while the minimized window is dragged; none by default.
+    virtual Icon OnDragIconQuery();
 
 private:
     friend class DataExchange;

@@ -9,6 +9,7 @@
 
 namespace platform {
 
+class Icon;
 class PaintedStatic;
 class Window;
 
@@ -42,6 +43,10 @@ public:
     void SetPixel(std::int32_t x, std::int32_t y, ColorRef color);
     void SetBkMode(BackgroundMode mode);
     void TextOut(std::int32_t x, std::int32_t y, std::u16string_view text);
+    // The icon at the standard icon size, its top-left corner at (x, y).
+    void DrawIcon(std::int32_t x, std::int32_t y, const Icon& icon);
+
+    Native& GetNative() const { return *native_; }
 
 protected:
     explicit Surface(std::unique_ptr<Native> native);

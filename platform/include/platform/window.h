@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/geometry.h"
+
 #include <memory>
 #include <string_view>
 
@@ -22,6 +24,10 @@ public:
     // What a screen reader says the window is, and what it says of its state.
     void SetAccessibleName(std::u16string_view name);
     void SetAccessibleDescription(std::u16string_view description);
+
+    // The client area in pixels, left and top 0.
+    Rect GetClientRect() const;
+    bool IsIconic() const;
 
     Native& GetNative() const { return *native_; }
 

@@ -1,5 +1,6 @@
 #include "platform/application.h"
 
+#include "platform/common_controls.h"
 #include "platform/qt/dialog_units.h"
 #include "platform/qt/translations.h"
 
@@ -35,6 +36,9 @@ struct Application::Native {
 
     QApplication app;
 };
+
+// Qt's widgets need no registration before a dialog uses them.
+void InitCommonControls() {}
 
 Application::Application(int& argc, char** argv) : native_(std::make_unique<Native>(argc, argv)) {}
 

@@ -161,20 +161,22 @@ void SetTabOrderAndFocus(const DialogNative& state, bool focusFirst) {
     }
 }
 
-void PopupSystemMenu(DialogNative& state, const SystemMenu& systemMenu, const QPoint& globalPos) {
-    const auto entries = systemMenu.Entries();
+void PopupSystemMenu(Dialog& dialog, const QPoint& globalPos) {
+    DialogNative& state = StateOf(dialog);
+    const auto& entries = state.systemMenu->GetNative().entries;
     if (!state.menu || state.menu->actions().size() != static_cast<qsizetype>(entries.size())) {
         state.menu = std::make_unique<QMenu>(&state.Widget());
-        for (const SystemMenu::Entry& entry : entries) {
+        for (const SystemMenu::Native::Entry& entry : entries) {
             if (entry.commandId == 0) {
                 state.menu->addSeparator();
             } else {
                 state.menu->addAction(ToQString(entry.text))->setData(entry.commandId);
             }
         }
-        QObject::connect(
-            state.menu.get(), &QMenu::triggered, state.menu.get(),
-            [&systemMenu](QAction* action) { systemMenu.Choose(action->data().toUInt()); });
+        QObject::connect(state.menu.get(), &QMenu::triggered, state.menu.get(),
+                         [&dialog](QAction* action) {
+                             Window::Native::SystemCommand(dialog, action->data().toUInt());
+                         });
     }
     state.menu->popup(globalPos);
 }
@@ -185,8 +187,8 @@ void DialogWidget::paintEvent(QPaintEvent* event) {
 }
 
 void DialogWidget::contextMenuEvent(QContextMenuEvent* event) {
-    if (SystemMenu* menu = dialog_.GetSystemMenu()) {
-        PopupSystemMenu(StateOf(dialog_), *menu, event->globalPos());
+    if (dialog_.GetSystemMenu()) {
+        PopupSystemMenu(dialog_, event->globalPos());
     }
 }
 
@@ -252,8 +254,7 @@ SystemMenu* Dialog::GetSystemMenu() {
     if (state.systemMenu) {
         return state.systemMenu.get();
     }
-    state.systemMenu =
-        std::make_unique<SystemMenu>([this](std::uint32_t id) { OnSystemCommand(id, 0); });
+    state.systemMenu = std::make_unique<SystemMenu>(std::make_unique<SystemMenu::Native>());
     if (state.dialogTemplate.style & WS_MINIMIZEBOX) {
         state.systemMenu->AppendItem(SC_MINIMIZE, u"最小化(&N)");
     }
@@ -297,6 +298,14 @@ void Dialog::OnSystemCommand(std::uint32_t nID, std::intptr_t) {
 }
 
 void Dialog::OnPaint() {}
+
+// Qt asks no minimized window to paint and drags none, so neither the icon's
+// background nor a drag picture is ever wanted.
+void Dialog::SendIconEraseBackground(Surface&) {}
+
+Icon Dialog::OnDragIconQuery() {
+    return {};
+}
 
 void Dialog::Attach(int id, Window& member) {
     for (DialogNative::Control& control : StateOf(*this).controls) {

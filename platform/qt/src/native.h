@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QWidget>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace platform {
@@ -50,6 +51,18 @@ struct DialogNative : Window::Native {
     // A child of the widget, so it goes before the widget does.
     std::unique_ptr<QMenu> menu;
     bool created = false;
+};
+
+// The toolkit cannot extend the window manager's menu, so the dialog keeps
+// its own and builds the menu Qt shows from these entries when it is first
+// opened; a dialog that never opens it pays nothing for it at start-up.
+struct SystemMenu::Native {
+    struct Entry {
+        std::uint32_t commandId; // 0 for a separator
+        std::u16string text;
+    };
+
+    std::vector<Entry> entries;
 };
 
 struct Icon::Native {

@@ -1,8 +1,8 @@
 #include "platform/surface.h"
 
 #include "native.h"
+#include "platform/pixel_rules.h"
 #include "platform/qt/color.h"
-#include "platform/qt/pixel_rules.h"
 #include "platform/qt/surface.h"
 #include "platform/qt/text.h"
 
@@ -16,6 +16,10 @@
 
 namespace platform {
 namespace {
+
+QRect ToQRect(const Rect& r) {
+    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
 
 QPoint Rounded(const QPointF& p) {
     return QPoint(static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y())));
@@ -38,7 +42,7 @@ struct Surface::Native {
     QPainter& painter;
     QTransform logical;
     QSize logicalSize;
-    QRect clip;
+    Rect clip;
     Point position;
     BackgroundMode backgroundMode = BackgroundMode::Opaque;
 };
@@ -54,7 +58,7 @@ void Surface::Native::SetUp() {
     const QPointF origin = toDevice.map(QPointF(0, 0));
     const QPoint first = Rounded(origin);
     const QPoint past = Rounded(toDevice.map(QPointF(logicalSize.width(), logicalSize.height())));
-    clip = QRect(0, 0, (past.x() - first.x()) / k, (past.y() - first.y()) / k);
+    clip = {0, 0, (past.x() - first.x()) / k, (past.y() - first.y()) / k};
     // Surface pixel p lands on device pixel first + p * k: undo the logical
     // scaling and offset, then scale by k and start at the rounded corner.
     const QTransform grid(k / ratio, 0, 0, k / ratio, (first.x() - origin.x()) / ratio,
@@ -67,12 +71,12 @@ Surface::Surface(std::unique_ptr<Native> native) : native_(std::move(native)) {}
 Surface::~Surface() = default;
 
 Rect Surface::ClientRect() const {
-    return {0, 0, native_->clip.width(), native_->clip.height()};
+    return native_->clip;
 }
 
 void Surface::Draw3dRect(const Rect& rect, ColorRef topLeft, ColorRef bottomRight) {
     for (const Fill& fill : FrameFills(rect, topLeft, bottomRight, native_->clip)) {
-        native_->painter.fillRect(fill.area, ToQColor(fill.color));
+        native_->painter.fillRect(ToQRect(fill.area), ToQColor(fill.color));
     }
 }
 
@@ -81,16 +85,16 @@ void Surface::MoveTo(std::int32_t x, std::int32_t y) {
 }
 
 void Surface::LineTo(std::int32_t x, std::int32_t y, ColorRef color) {
-    for (const QRect& area : LineAreas(native_->position, {x, y}, native_->clip)) {
-        native_->painter.fillRect(area, ToQColor(color));
+    for (const Rect& area : LineAreas(native_->position, {x, y}, native_->clip)) {
+        native_->painter.fillRect(ToQRect(area), ToQColor(color));
     }
     native_->position = {x, y};
 }
 
 void Surface::SetPixel(std::int32_t x, std::int32_t y, ColorRef color) {
-    const QRect pixel = ClipArea(x, y, 1, 1, native_->clip);
-    if (!pixel.isEmpty()) {
-        native_->painter.fillRect(pixel, ToQColor(color));
+    const Rect pixel = ClipArea(x, y, 1, 1, native_->clip);
+    if (!IsEmpty(pixel)) {
+        native_->painter.fillRect(ToQRect(pixel), ToQColor(color));
     }
 }
 
@@ -100,13 +104,13 @@ void Surface::SetBkMode(BackgroundMode mode) {
 
 void Surface::TextOut(std::int32_t x, std::int32_t y, std::u16string_view text) {
     QPainter& painter = native_->painter;
-    const QRect bounds(QPoint(0, 0), native_->logicalSize);
+    const Rect bounds{0, 0, native_->logicalSize.width(), native_->logicalSize.height()};
     const QFontMetrics metrics(QApplication::font());
     // A cheap bound on the text's extent keeps far-away text from reaching
     // Qt; only an opaque background needs the exact width.
     const std::int64_t widest =
         std::int64_t{metrics.maxWidth()} * static_cast<std::int64_t>(text.size());
-    if (ClipArea(x, y, widest, metrics.height(), bounds).isEmpty()) {
+    if (IsEmpty(ClipArea(x, y, widest, metrics.height(), bounds))) {
         return;
     }
     const QString qtext = ToQString(text);
@@ -114,12 +118,23 @@ void Surface::TextOut(std::int32_t x, std::int32_t y, std::u16string_view text) 
     painter.setWorldTransform(native_->logical);
     painter.setFont(QApplication::font());
     if (native_->backgroundMode == BackgroundMode::Opaque) {
-        painter.fillRect(ClipArea(x, y, metrics.horizontalAdvance(qtext), metrics.height(), bounds),
-                         Qt::white);
+        painter.fillRect(
+            ToQRect(ClipArea(x, y, metrics.horizontalAdvance(qtext), metrics.height(), bounds)),
+            Qt::white);
     }
     painter.setPen(Qt::black);
     painter.drawText(QPoint(x, y + metrics.ascent()), qtext);
     painter.setWorldTransform(grid);
+}
+
+void Surface::DrawIcon(std::int32_t x, std::int32_t y, const Icon& icon) {
+    if (const Icon::Native* native = icon.GetNative()) {
+        QPainter& painter = native_->painter;
+        const QTransform grid = painter.worldTransform();
+        painter.setWorldTransform(native_->logical);
+        native->icon.paint(&painter, QRect(x, y, kIconSize, kIconSize));
+        painter.setWorldTransform(grid);
+    }
 }
 
 PaintSurface::PaintSurface(Window& window)

@@ -32,6 +32,15 @@ void Window::SetAccessibleDescription(std::u16string_view description) {
     native_->widget->setAccessibleDescription(ToQString(description));
 }
 
+Rect Window::GetClientRect() const {
+    const QWidget& widget = *native_->widget;
+    return {0, 0, widget.width(), widget.height()};
+}
+
+bool Window::IsIconic() const {
+    return native_->widget->isMinimized();
+}
+
 QWidget& qt::WidgetOf(const Window& window) {
     return *window.GetNative().widget;
 }

@@ -5,6 +5,10 @@
 #include "platform/resources.h"
 #include "ui/mynew.h"
 
+// Where an icon of `icon` pixels goes in a window `extent` pixels across so
+// that it stands in the middle; the division truncates toward zero.
+std::int32_t CentredIconOffset(std::int32_t extent, std::int32_t icon);
+
 // The main window: a birth date in three fields, and for each cycle a label
 // with the completed cycles and a curve with today's marker.
 class CBiorhythmDlg : public platform::Dialog {
@@ -17,6 +21,7 @@ protected:
     void OnCommand(int id) override;
     void OnSystemCommand(std::uint32_t nID, std::intptr_t lParam) override;
     void OnPaint() override;
+    platform::Icon OnDragIconQuery() override;
 
 private:
     void OnBnClickedOk();

@@ -1,4 +1,4 @@
-#include "platform/qt/pixel_rules.h"
+#include "platform/pixel_rules.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -6,17 +6,26 @@
 namespace platform {
 namespace {
 
-__extension__ using Wide = __int128;
+// k * run / steps rounded to nearest, halves up, for 0 <= k < steps and
+// 0 <= run <= steps < 2^33. The product can pass 2^63, and 32-bit targets
+// have no 128-bit integer, so run is split at 2^16 to keep every step small.
+std::int64_t ScaledRounded(std::int64_t k, std::int64_t run, std::int64_t steps) {
+    const std::int64_t high = k * (run >> 16);
+    const std::int64_t rest = (high % steps << 16) + k * (run & 0xFFFF);
+    const std::int64_t quotient = (high / steps << 16) + rest / steps;
+    const std::int64_t remainder = rest % steps;
+    return quotient + (2 * remainder >= steps ? 1 : 0);
+}
 
-QRect Area(std::int64_t left, std::int64_t top, std::int64_t width, std::int64_t height) {
-    return QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(width),
-                 static_cast<int>(height));
+Rect Area(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) {
+    return {static_cast<std::int32_t>(left), static_cast<std::int32_t>(top),
+            static_cast<std::int32_t>(right), static_cast<std::int32_t>(bottom)};
 }
 
 // A line whose major axis steps one pixel at a time and whose minor axis
 // follows the midpoint rule; only the steps that land inside `clip` along the
 // major axis are visited.
-std::vector<QRect> SlantedLine(Point from, std::int64_t dx, std::int64_t dy, const QRect& clip) {
+std::vector<Rect> SlantedLine(Point from, std::int64_t dx, std::int64_t dy, const Rect& clip) {
     const bool xMajor = std::llabs(dx) >= std::llabs(dy);
     const std::int64_t steps = xMajor ? std::llabs(dx) : std::llabs(dy);
     const std::int64_t minorRun = xMajor ? std::llabs(dy) : std::llabs(dx);
@@ -24,8 +33,8 @@ std::vector<QRect> SlantedLine(Point from, std::int64_t dx, std::int64_t dy, con
     const std::int64_t minorSign = (xMajor ? dy : dx) > 0 ? 1 : -1;
     const std::int64_t majorStart = xMajor ? from.x : from.y;
     const std::int64_t minorStart = xMajor ? from.y : from.x;
-    const std::int64_t lo = xMajor ? clip.left() : clip.top();
-    const std::int64_t hi = xMajor ? clip.right() : clip.bottom();
+    const std::int64_t lo = xMajor ? clip.left : clip.top;
+    const std::int64_t hi = (xMajor ? std::int64_t{clip.right} : std::int64_t{clip.bottom}) - 1;
 
     std::int64_t first = (lo - majorStart) * majorSign;
     std::int64_t last = (hi - majorStart) * majorSign;
@@ -35,15 +44,15 @@ std::vector<QRect> SlantedLine(Point from, std::int64_t dx, std::int64_t dy, con
     first = std::max<std::int64_t>(first, 0);
     last = std::min<std::int64_t>(last, steps - 1);
 
-    std::vector<QRect> pixels;
+    std::vector<Rect> pixels;
     for (std::int64_t k = first; k <= last; ++k) {
-        const Wide offset = (Wide{2} * k * minorRun + steps) / (Wide{2} * steps);
+        const std::int64_t offset = ScaledRounded(k, minorRun, steps);
         const std::int64_t major = majorStart + k * majorSign;
-        const std::int64_t minor = minorStart + static_cast<std::int64_t>(offset) * minorSign;
+        const std::int64_t minor = minorStart + offset * minorSign;
         const std::int64_t x = xMajor ? major : minor;
         const std::int64_t y = xMajor ? minor : major;
-        const QRect pixel = ClipArea(x, y, 1, 1, clip);
-        if (!pixel.isEmpty()) {
+        const Rect pixel = ClipArea(x, y, 1, 1, clip);
+        if (!IsEmpty(pixel)) {
             pixels.push_back(pixel);
         }
     }
@@ -52,20 +61,20 @@ std::vector<QRect> SlantedLine(Point from, std::int64_t dx, std::int64_t dy, con
 
 } // namespace
 
-QRect ClipArea(std::int64_t left, std::int64_t top, std::int64_t width, std::int64_t height,
-               const QRect& clip) {
-    const std::int64_t x0 = std::max<std::int64_t>(left, clip.left());
-    const std::int64_t y0 = std::max<std::int64_t>(top, clip.top());
-    const std::int64_t x1 = std::min<std::int64_t>(left + width, std::int64_t{clip.right()} + 1);
-    const std::int64_t y1 = std::min<std::int64_t>(top + height, std::int64_t{clip.bottom()} + 1);
+Rect ClipArea(std::int64_t left, std::int64_t top, std::int64_t width, std::int64_t height,
+              const Rect& clip) {
+    const std::int64_t x0 = std::max<std::int64_t>(left, clip.left);
+    const std::int64_t y0 = std::max<std::int64_t>(top, clip.top);
+    const std::int64_t x1 = std::min<std::int64_t>(left + width, clip.right);
+    const std::int64_t y1 = std::min<std::int64_t>(top + height, clip.bottom);
     if (x0 >= x1 || y0 >= y1) {
         return {};
     }
-    return Area(x0, y0, x1 - x0, y1 - y0);
+    return Area(x0, y0, x1, y1);
 }
 
 std::vector<Fill> FrameFills(const Rect& r, ColorRef topLeft, ColorRef bottomRight,
-                             const QRect& clip) {
+                             const Rect& clip) {
     const std::int64_t x = r.left;
     const std::int64_t y = r.top;
     const std::int64_t cx = std::int64_t{r.right} - r.left;
@@ -78,17 +87,17 @@ std::vector<Fill> FrameFills(const Rect& r, ColorRef topLeft, ColorRef bottomRig
     };
     std::vector<Fill> fills;
     for (const Fill& edge : edges) {
-        if (!edge.area.isEmpty()) {
+        if (!IsEmpty(edge.area)) {
             fills.push_back(edge);
         }
     }
     return fills;
 }
 
-std::vector<QRect> LineAreas(Point from, Point to, const QRect& clip) {
+std::vector<Rect> LineAreas(Point from, Point to, const Rect& clip) {
     const std::int64_t dx = std::int64_t{to.x} - from.x;
     const std::int64_t dy = std::int64_t{to.y} - from.y;
-    QRect area;
+    Rect area;
     if (dx != 0 && dy != 0) {
         return SlantedLine(from, dx, dy, clip);
     }
@@ -98,7 +107,7 @@ std::vector<QRect> LineAreas(Point from, Point to, const QRect& clip) {
     } else if (dy != 0) {
         area = ClipArea(from.x, dy > 0 ? from.y : std::int64_t{to.y} + 1, 1, std::llabs(dy), clip);
     }
-    if (area.isEmpty()) {
+    if (IsEmpty(area)) {
         return {};
     }
     return {area};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/surface.h"
+#include "platform/win32/windows_api.h"
+
+namespace platform {
+class Window;
+} // namespace platform
+
+// The window system's handles behind platform's objects, for tests and
+// benchmarks that drive and inspect them.
+namespace platform::win32 {
+
+HWND HandleOf(const Window& window);
+
+// A surface on any device context, `width` x `height` pixels at the block
+// factor k: a bitmap in memory as well as a window.
+class DcSurface : public Surface {
+public:
+    DcSurface(HDC dc, int width, int height, int k);
+};
+
+} // namespace platform::win32

@@ -1,0 +1,58 @@
+#include "platform/controls.h"
+
+#include "native.h"
+#include "text.h"
+
+#include <commctrl.h>
+
+namespace platform {
+namespace {
+
+constexpr UINT_PTR kSubclassId = 1;
+
+// Paint requests go to the control's OnPaint and nowhere else, so the static
+// control's own text and frame never show; all else is the static control's.
+LRESULT CALLBACK PaintedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                             DWORD_PTR control) {
+    if (message == WM_PAINT) {
+        Window::Native::Paint(*reinterpret_cast<PaintedStatic*>(control));
+        return 0;
+    }
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(hwnd, PaintedProc, kSubclassId);
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+// A painted static takes over its template control's window procedure.
+struct PaintedNative : Window::Native {
+    explicit PaintedNative(PaintedStatic& control) : control(control) {}
+
+    void Attach(HWND control_) override {
+        Native::Attach(control_);
+        SetWindowSubclass(hwnd, PaintedProc, kSubclassId, reinterpret_cast<DWORD_PTR>(&control));
+    }
+
+    PaintedStatic& control;
+};
+
+} // namespace
+
+Edit::Edit() : Window(std::make_unique<Native>()) {}
+
+std::string Edit::GetWindowText() const {
+    const HWND hwnd = GetNative().hwnd;
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    return ToGbk(text);
+}
+
+Static::Static() : Static(std::make_unique<Native>()) {}
+
+Static::Static(std::unique_ptr<Native> native) : Window(std::move(native)) {}
+
+PaintedStatic::PaintedStatic(const char* className)
+    : Static(std::make_unique<PaintedNative>(*this)), className_(className) {}
+
+} // namespace platform

@@ -1,0 +1,153 @@
+#include "platform/dialog.h"
+
+#include "native.h"
+#include "platform/win32/access.h"
+#include "platform/win32/dialog_template.h"
+
+namespace platform {
+namespace {
+
+DialogNative& StateOf(const Dialog& dialog) {
+    return static_cast<DialogNative&>(dialog.GetNative());
+}
+
+// The dialog manager's procedure for every platform dialog: the dialog object
+// comes with the initialisation message and is kept in the window after it.
+INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+        reinterpret_cast<Dialog*>(lParam)->GetNative().hwnd = hwnd;
+    }
+    auto* dialog = reinterpret_cast<Dialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    if (!dialog) {
+        return FALSE;
+    }
+    return Window::Native::Dispatch(*dialog, message, wParam, lParam);
+}
+
+HWND OwnerOf(const DialogNative& state) {
+    return state.parent ? state.parent->GetNative().hwnd : nullptr;
+}
+
+} // namespace
+
+// The dialog's message table: what a handler does not take gets the dialog
+// manager's default handling.
+INT_PTR Window::Native::Dispatch(Dialog& dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        return dialog.OnDialogInit() ? TRUE : FALSE;
+    case WM_COMMAND:
+        // Clicks, Enter and Escape; the controls' other notifications, such
+        // as an edit's change, are not handled.
+        if (HIWORD(wParam) != 0) {
+            return FALSE;
+        }
+        dialog.OnCommand(LOWORD(wParam));
+        return TRUE;
+    case WM_SYSCOMMAND:
+        dialog.OnSystemCommand(static_cast<std::uint32_t>(wParam), lParam);
+        return TRUE;
+    case WM_PAINT:
+        dialog.OnPaint();
+        return TRUE;
+    case WM_QUERYDRAGICON: {
+        const Icon icon = dialog.OnDragIconQuery();
+        return icon.GetNative() ? reinterpret_cast<INT_PTR>(icon.GetNative()->big) : FALSE;
+    }
+    case WM_NCDESTROY:
+        dialog.GetNative().hwnd = nullptr;
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+Dialog::Dialog(const DialogTemplate& dialogTemplate, Window* parent)
+    : Window(std::make_unique<DialogNative>(dialogTemplate, parent)) {}
+
+Dialog::~Dialog() {
+    if (GetNative().hwnd) {
+        DestroyWindow(GetNative().hwnd);
+    }
+}
+
+int Dialog::DoModal() {
+    const DialogNative& state = StateOf(*this);
+    const std::vector<std::uint16_t> words = win32::BuildDialogTemplate(state.dialogTemplate);
+    return static_cast<int>(DialogBoxIndirectParamW(
+        GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(words.data()), OwnerOf(state),
+        DialogProc, reinterpret_cast<LPARAM>(this)));
+}
+
+void Dialog::Create() {
+    const DialogNative& state = StateOf(*this);
+    if (state.hwnd) {
+        return;
+    }
+    const std::vector<std::uint16_t> words = win32::BuildDialogTemplate(state.dialogTemplate);
+    CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
+                               reinterpret_cast<LPCDLGTEMPLATEW>(words.data()), OwnerOf(state),
+                               DialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+// The system's own window menu, as it stands.
+SystemMenu* Dialog::GetSystemMenu() {
+    DialogNative& state = StateOf(*this);
+    const HMENU menu = ::GetSystemMenu(state.hwnd, FALSE);
+    if (!menu) {
+        return nullptr;
+    }
+    state.systemMenu = std::make_unique<SystemMenu>(std::make_unique<SystemMenu::Native>(menu));
+    return state.systemMenu.get();
+}
+
+void Dialog::SetIcon(const Icon& icon, bool big) {
+    const Icon::Native* native = icon.GetNative();
+    const HICON image = native ? (big ? native->big : native->small) : nullptr;
+    SendMessageW(GetNative().hwnd, WM_SETICON, big ? ICON_BIG : ICON_SMALL,
+                 reinterpret_cast<LPARAM>(image));
+}
+
+void Dialog::SendIconEraseBackground(Surface& dc) {
+    SendMessageW(GetNative().hwnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetNative().dc),
+                 0);
+}
+
+void Dialog::BindControls(DataExchange&) {}
+
+bool Dialog::OnDialogInit() {
+    DataExchange dx(*this);
+    BindControls(dx);
+    return true;
+}
+
+void Dialog::OnCommand(int id) {
+    if (id == IDOK || id == IDCANCEL) {
+        EndDialog(GetNative().hwnd, id);
+    }
+}
+
+// Moving, minimizing, Close (which becomes the cancel command), Alt+Space and
+// the rest are the window system's own.
+void Dialog::OnSystemCommand(std::uint32_t nID, std::intptr_t lParam) {
+    DefWindowProcW(GetNative().hwnd, WM_SYSCOMMAND, nID, lParam);
+}
+
+// The window system's own painting; under a paint surface already held it
+// finds nothing left to paint.
+void Dialog::OnPaint() {
+    DefWindowProcW(GetNative().hwnd, WM_PAINT, 0, 0);
+}
+
+Icon Dialog::OnDragIconQuery() {
+    return {};
+}
+
+void Dialog::Attach(int id, Window& member) {
+    if (const HWND control = GetDlgItem(GetNative().hwnd, id)) {
+        member.GetNative().Attach(control);
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "platform/controls.h"
+#include "platform/dialog.h"
+#include "platform/resources.h"
+#include "platform/surface.h"
+#include "platform/system_menu.h"
+#include "platform/win32/windows_api.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// The window behind a platform window: none until its dialog creates it or
+// attaches it to a template control. Window procedures reach their windows'
+// protected handlers through the static members.
+struct Window::Native {
+    virtual ~Native() = default;
+
+    // A dialog has taken the template control `hwnd` for this member.
+    virtual void Attach(HWND control) { hwnd = control; }
+
+    static void Paint(PaintedStatic& control) { control.OnPaint(); }
+    static INT_PTR Dispatch(Dialog& dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND hwnd = nullptr;
+};
+
+// A dialog and the template it is built from.
+struct DialogNative : Window::Native {
+    DialogNative(const DialogTemplate& dialogTemplate, Window* parent)
+        : dialogTemplate(dialogTemplate), parent(parent) {}
+
+    const DialogTemplate& dialogTemplate;
+    Window* parent;
+    std::unique_ptr<SystemMenu> systemMenu;
+};
+
+struct SystemMenu::Native {
+    HMENU menu;
+};
+
+// The icon group at the two sizes a window shows: the standard icon and the
+// small one of the title bar. Shared images, which the system keeps.
+struct Icon::Native {
+    HICON big;
+    HICON small;
+};
+
+// A device context and the pixel grid drawn on it: surface pixel p covers
+// device pixels p * k to p * k + k - 1.
+struct Surface::Native {
+    Native(HDC dc, int width, int height, int k)
+        : dc(dc), clip{0, 0, width / k, height / k}, k(k) {}
+    virtual ~Native() = default;
+
+    HDC dc;
+    Rect clip;
+    int k;
+    Point position;
+};
+
+// The block factor for a device: the whole part of its pixels per 96, at
+// least 1.
+int BlockFactor(HDC dc);
+
+// The program's name as the window system shows it: its file name without
+// the folder and the extension.
+const std::wstring& ApplicationName();
+
+} // namespace platform
