@@ -2,8 +2,9 @@
 # installer_test.sh WINE_RUN STATE LOCALE INSTALLER PROGRAM VERSION
 # Installs vidad silently into a Wine prefix made afresh in STATE (zh_CN
 # locales from LOCALE), checks the installed files (qob.exe the same as
-# PROGRAM, the packaged one), the Start-menu shortcut and the Add/Remove
-# Programs entry, then uninstalls silently and checks that all are gone.
+# PROGRAM, the packaged one, and it starts), the Start-menu shortcut and the
+# Add/Remove Programs entry, then uninstalls silently and checks that all are
+# gone.
 set -euo pipefail
 export LC_ALL=C
 wine_run=$1 state=$2 locale=$3 installer=$4 program=$5 version=$6
@@ -44,6 +45,10 @@ cmp "$program" "$folder/qob.exe" || fail "installed qob.exe is not the packaged 
 for file in README.txt LICENSE.txt uninstall.exe; do
   [ -f "$folder/$file" ] || fail "$file not installed"
 done
+# With no display qob.exe cannot open its dialog and ends at once with status
+# 0; a DLL it cannot load or a crash at start-up ends it with another.
+run_and_wait 'C:\Program Files\vidad\qob.exe' ||
+  fail "installed qob.exe does not start: status $?"
 grep -qaF 'C:\Program Files\vidad\qob.exe' "$shortcut" ||
   fail "no Start-menu shortcut vidad to qob.exe"
 entry=$(uninstall_entry) || fail "no uninstall entry"
