@@ -18,6 +18,7 @@ RequestExecutionLevel admin
 !define PUBLISHER "vidad developers"
 
 Name "vidad"
+BrandingText "vidad ${VERSION}"
 OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES\vidad"
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
