@@ -45,8 +45,9 @@ cmp "$program" "$folder/qob.exe" || fail "installed qob.exe is not the packaged 
 for file in README.txt LICENSE.txt uninstall.exe; do
   [ -f "$folder/$file" ] || fail "$file not installed"
 done
-# With no display qob.exe cannot open its dialog and ends at once with status
-# 0; a DLL it cannot load or a crash at start-up ends it with another.
+# This prefix keeps Wine's own display driver, which finds no display here,
+# so qob.exe cannot open its dialog and ends at once with status 0; a DLL it
+# cannot load or a crash at start-up ends it with another status.
 run_and_wait 'C:\Program Files\vidad\qob.exe' ||
   fail "installed qob.exe does not start: status $?"
 grep -qaF 'C:\Program Files\vidad\qob.exe' "$shortcut" ||
