@@ -93,7 +93,7 @@ protected:
     HWND hwnd_ = nullptr;
 };
 
-TEST_F(MainDialog, StartsAsAFixedSizeAppWindowWithTheDefaultDate) {
+TEST_F(MainDialog, StartsAsAFixedSizeAppWindowWithIconsAndTheDefaultDate) {
     const LONG style = GetWindowLongW(hwnd_, GWL_STYLE);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
     EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_THICKFRAME));
@@ -105,8 +105,11 @@ TEST_F(MainDialog, StartsAsAFixedSizeAppWindowWithTheDefaultDate) {
     for (const int id : {IDC_EDIT_YEAR, IDC_EDIT_MONTH, IDC_EDIT_DAY}) {
         EXPECT_TRUE(GetWindowLongW(Item(id), GWL_STYLE) & ES_NUMBER) << id;
     }
-    EXPECT_NE(SendMessageW(hwnd_, WM_GETICON, ICON_BIG, 0), 0);
+    const LRESULT big = SendMessageW(hwnd_, WM_GETICON, ICON_BIG, 0);
+    EXPECT_NE(big, 0);
     EXPECT_NE(SendMessageW(hwnd_, WM_GETICON, ICON_SMALL, 0), 0);
+    // Dragging the minimized window shows the program icon.
+    EXPECT_EQ(SendMessageW(hwnd_, WM_QUERYDRAGICON, 0, 0), big);
 }
 
 TEST_F(MainDialog, EndsTheSystemMenuWithASeparatorAndTheAboutItem) {
