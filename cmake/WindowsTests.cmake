@@ -26,10 +26,14 @@ add_custom_command(OUTPUT ${_locale}/LC_CTYPE
   VERBATIM)
 
 # Creating the prefix is Wine's first start, which races when several tests
-# start at once; so it is a build step, done before any test runs.
+# start at once; so it is a build step, done before any test runs. The
+# tests' windows need no screen: Wine's null display driver keeps them
+# in memory, where the dialog manager lays them out as on a screen.
 set(_prefix_ready ${QOB_WINE_STATE}/prefix/qob-ready)
 add_custom_command(OUTPUT ${_prefix_ready}
   COMMAND ${QOB_WINE_RUN} ${QOB_WINE_STATE} --init
+  COMMAND ${QOB_WINE_RUN} ${QOB_WINE_STATE} reg add "HKCU\\Software\\Wine\\Drivers"
+    /v Graphics /d null /f
   COMMAND ${CMAKE_COMMAND} -E touch ${_prefix_ready}
   DEPENDS ${QOB_WINE_RUN} ${_locale}/LC_CTYPE
   COMMENT "Creating the Wine prefix"

@@ -9,9 +9,11 @@ QOB_WINDOWS_PACKAGES=(
   wine wine32:i386
   # GoogleTest is built for the target from its sources.
   googletest
-  # localedef and the zh_CN definitions the tests run under.
+  # localedef and the zh_CN definitions the tests run under; iconv to read
+  # the program's UTF-16 version strings.
   libc-bin locales
-  # The installer, and wrestool to read resources back from the program.
+  # The installer, and wrestool and icotool to read resources back from the
+  # program.
   nsis icoutils
   # The window test under Wine: the font Wine gives the zh_CN dialog font
   # (its 6x13 base units size the dialog), and the host compiler that builds

@@ -20,12 +20,14 @@ enum class BackgroundMode { Opaque, Transparent };
 // Frames, lines and pixels land on the device's own pixel grid: the area
 // spans the window's rectangle with each device edge rounded on its own, and
 // is drawn in k x k blocks, k being the whole part of the device pixel ratio
-// (at least 1). The client rectangle these operations see is that area's
-// size divided by k. So every line is one device pixel wide from ratio 1 to
-// 1.75, two from 2 to 2.75, and no fractional scaling ever decides a pixel.
+// (the screen's pixels per inch / 96; at least 1). The client rectangle these
+// operations see is that area's size divided by k. So every line is one
+// device pixel wide from ratio 1 to 1.75, two from 2 to 2.75, and no
+// fractional scaling ever decides a pixel.
 //
-// Text is placed in the window's logical pixels, in the application's default
+// Text is placed in logical pixels (1/96 inch), in the surface's default
 // font and black, with a white box behind it unless the mode is transparent.
+// Icons are placed in the window's client coordinates.
 class Surface {
 public:
     struct Native;

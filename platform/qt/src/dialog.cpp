@@ -268,14 +268,6 @@ void Dialog::SetIcon(const Icon& icon, bool) {
     StateOf(*this).Widget().setWindowIcon(native ? native->icon : QIcon());
 }
 
-void Dialog::BindControls(DataExchange&) {}
-
-bool Dialog::OnDialogInit() {
-    DataExchange dx(*this);
-    BindControls(dx);
-    return true;
-}
-
 void Dialog::OnCommand(int id) {
     if (id == IDOK) {
         StateOf(*this).Widget().accept();

@@ -9,27 +9,6 @@
 #include <QPixmap>
 
 namespace platform {
-namespace {
-
-std::span<const StringResource>& Table() {
-    static std::span<const StringResource> table;
-    return table;
-}
-
-} // namespace
-
-void SetStringTable(std::span<const StringResource> table) {
-    Table() = table;
-}
-
-std::u16string LoadString(int id) {
-    for (const StringResource& entry : Table()) {
-        if (entry.id == id) {
-            return entry.text;
-        }
-    }
-    return {};
-}
 
 // Every image under ":/icons/<id>/", each held as raw RGBA rows in a file
 // named by its size ("32.rgba"), so that no image decoder is needed.

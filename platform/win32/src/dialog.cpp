@@ -114,14 +114,6 @@ void Dialog::SendIconEraseBackground(Surface& dc) {
                  0);
 }
 
-void Dialog::BindControls(DataExchange&) {}
-
-bool Dialog::OnDialogInit() {
-    DataExchange dx(*this);
-    BindControls(dx);
-    return true;
-}
-
 void Dialog::OnCommand(int id) {
     if (id == IDOK || id == IDCANCEL) {
         EndDialog(GetNative().hwnd, id);

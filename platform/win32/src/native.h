@@ -54,12 +54,15 @@ struct Icon::Native {
 // device pixels p * k to p * k + k - 1.
 struct Surface::Native {
     Native(HDC dc, int width, int height, int k)
-        : dc(dc), clip{0, 0, width / k, height / k}, k(k) {}
+        : dc(dc), clip{0, 0, width / k, height / k}, k(k), dpi(GetDeviceCaps(dc, LOGPIXELSY)) {}
     virtual ~Native() = default;
 
     HDC dc;
     Rect clip;
     int k;
+    // Pixels per inch: text is placed in pixels of 96 per inch, as the
+    // window's content is laid out at the screen's scale.
+    int dpi;
     Point position;
 };
 

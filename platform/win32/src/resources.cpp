@@ -5,30 +5,12 @@
 namespace platform {
 namespace {
 
-std::span<const StringResource>& Table() {
-    static std::span<const StringResource> table;
-    return table;
-}
-
 HICON LoadSized(int id, int width, int height) {
     return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
                                          IMAGE_ICON, width, height, LR_SHARED));
 }
 
 } // namespace
-
-void SetStringTable(std::span<const StringResource> table) {
-    Table() = table;
-}
-
-std::u16string LoadString(int id) {
-    for (const StringResource& entry : Table()) {
-        if (entry.id == id) {
-            return entry.text;
-        }
-    }
-    return {};
-}
 
 // The group's image nearest each size the window system asks for; shared,
 // so the system keeps them for the program's life.

@@ -129,8 +129,9 @@ void Surface::SetBkMode(BackgroundMode mode) {
 // Text in the device context's own font and colours, which nobody selects:
 // the system font.
 void Surface::TextOut(std::int32_t x, std::int32_t y, std::u16string_view text) {
-    TextOutW(native_->dc, x, y, reinterpret_cast<const wchar_t*>(text.data()),
-             static_cast<int>(text.size()));
+    const int dpi = native_->dpi;
+    TextOutW(native_->dc, MulDiv(x, dpi, 96), MulDiv(y, dpi, 96),
+             reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()));
 }
 
 void Surface::DrawIcon(std::int32_t x, std::int32_t y, const Icon& icon) {

@@ -1,0 +1,15 @@
+#include "platform/dialog.h"
+
+namespace platform {
+
+// The dialog's own initialisation: its members take their template controls.
+// True lets the first tab stop take the focus.
+void Dialog::BindControls(DataExchange&) {}
+
+bool Dialog::OnDialogInit() {
+    DataExchange dx(*this);
+    BindControls(dx);
+    return true;
+}
+
+} // namespace platform

@@ -1,0 +1,137 @@
+#include "platform/clock.h"
+#include "platform/win32/access.h"
+#include "res/dialog_templates.h"
+#include "res/resource.h"
+#include "res/string_table.h"
+#include "ui/about_dlg.h"
+#include "ui/biorhythm_dlg.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+using platform::win32::HandleOf;
+
+std::wstring TextOf(HWND hwnd) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), text.size())));
+    return text;
+}
+
+RECT InParent(HWND child) {
+    RECT rect{};
+    GetWindowRect(child, &rect);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// The rectangle in pixels as the dialog manager places a template item: each
+// number converted on its own, rounded halves away from zero (MulDiv), with
+// the base units the dialog's font gave it.
+RECT Placed(HWND dialog, const platform::DialogUnitRect& units) {
+    RECT base{0, 0, 4, 8};
+    MapDialogRect(dialog, &base);
+    const int x = MulDiv(units.x, base.right, 4);
+    const int y = MulDiv(units.y, base.bottom, 8);
+    return {x, y, x + MulDiv(units.width, base.right, 4), y + MulDiv(units.height, base.bottom, 8)};
+}
+
+std::string Describe(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+           std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
+}
+
+// The dialog manager created the template's controls in template order, each
+// with its id, its visibility and its rectangle in dialog units converted by
+// the system's rule; an icon control takes the icon's size.
+void ExpectBuiltFrom(platform::Dialog& dialog, const platform::DialogTemplate& layout) {
+    dialog.Create();
+    const HWND hwnd = HandleOf(dialog);
+    ASSERT_NE(hwnd, nullptr);
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    EXPECT_EQ(Describe(client), Describe(Placed(hwnd, {0, 0, layout.width, layout.height})));
+    HWND child = GetWindow(hwnd, GW_CHILD);
+    for (const platform::ControlTemplate& item : layout.controls) {
+        ASSERT_NE(child, nullptr);
+        EXPECT_EQ(GetDlgCtrlID(child), item.id);
+        EXPECT_EQ((GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) != 0,
+                  (item.style & WS_VISIBLE) != 0);
+        RECT expected = Placed(hwnd, item.rect);
+        if (item.iconId != 0) {
+            expected.right = expected.left + GetSystemMetrics(SM_CXICON);
+            expected.bottom = expected.top + GetSystemMetrics(SM_CYICON);
+        }
+        EXPECT_EQ(Describe(InParent(child)), Describe(expected)) << "control " << item.id;
+        child = GetWindow(child, GW_HWNDNEXT);
+    }
+    EXPECT_EQ(child, nullptr);
+}
+
+TEST(BuiltDialogs, FollowTheirTemplatesInDialogUnits) {
+    CBiorhythmDlg dlg;
+    ExpectBuiltFrom(dlg, res::kMainDialog);
+    CAboutDlg about;
+    ExpectBuiltFrom(about, res::kAboutBox);
+}
+
+class MainDialog : public testing::Test {
+protected:
+    void SetUp() override {
+        platform::SetStringTable(res::kStringTable);
+        platform::SetClockForTesting([] { return platform::LocalDate{2026, 12, 7}; });
+        dlg_.Create();
+        hwnd_ = HandleOf(dlg_);
+    }
+    void TearDown() override { platform::SetClockForTesting({}); }
+
+    HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+    void PressOk() const { SendMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); }
+
+    CBiorhythmDlg dlg_;
+    HWND hwnd_ = nullptr;
+};
+
+TEST_F(MainDialog, StartsAsAFixedSizeAppWindowWithIconsAndTheDefaultDate) {
+    const LONG style = GetWindowLongW(hwnd_, GWL_STYLE);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_THICKFRAME));
+    EXPECT_TRUE(GetWindowLongW(hwnd_, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    EXPECT_EQ(TextOf(hwnd_), L"vidad");
+    EXPECT_EQ(TextOf(Item(IDC_EDIT_YEAR)), L"1983");
+    EXPECT_EQ(TextOf(Item(IDC_EDIT_MONTH)), L"12");
+    EXPECT_EQ(TextOf(Item(IDC_EDIT_DAY)), L"30");
+    for (const int id : {IDC_EDIT_YEAR, IDC_EDIT_MONTH, IDC_EDIT_DAY}) {
+        EXPECT_TRUE(GetWindowLongW(Item(id), GWL_STYLE) & ES_NUMBER) << id;
+    }
+    const LRESULT big = SendMessageW(hwnd_, WM_GETICON, ICON_BIG, 0);
+    EXPECT_NE(big, 0);
+    EXPECT_NE(SendMessageW(hwnd_, WM_GETICON, ICON_SMALL, 0), 0);
+    // Dragging the minimized window shows the program icon.
+    EXPECT_EQ(SendMessageW(hwnd_, WM_QUERYDRAGICON, 0, 0), big);
+}
+
+TEST_F(MainDialog, EndsTheSystemMenuWithASeparatorAndTheAboutItem) {
+    const HMENU menu = GetSystemMenu(hwnd_, FALSE);
+    const int count = GetMenuItemCount(menu);
+    ASSERT_GE(count, 2);
+    EXPECT_EQ(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR, MF_SEPARATOR);
+    EXPECT_EQ(GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_ABOUTBOX));
+    wchar_t text[64] = {};
+    GetMenuStringW(menu, count - 1, text, 64, MF_BYPOSITION);
+    EXPECT_STREQ(text, L"关于vidad(&A)...");
+}
+
+// Text that reaches a field by pasting goes through the GBK conversion to
+// the parse: spaces are taken, and a full-width digit is not a digit.
+TEST_F(MainDialog, OkWritesTheCompletedCyclesIntoTheLabels) {
+    SetWindowTextW(Item(IDC_EDIT_YEAR), L" 19 83 ");
+    PressOk();
+    EXPECT_EQ(TextOf(Item(IDC_LABEL_INTELLECT)), L"智力周期（32天）第490个周期");
+    EXPECT_EQ(TextOf(Item(IDC_LABEL_EMOTION)), L"情绪周期（28天）第560个周期");
+    EXPECT_EQ(TextOf(Item(IDC_LABEL_PHYSICAL)), L"体力周期（23天）第681个周期");
+    EXPECT_EQ(TextOf(Item(IDC_EDIT_YEAR)), L" 19 83 ");
+}
+
+} // namespace
