@@ -119,6 +119,14 @@ marked() {
             -format '%[fx:minima]' info:)" = 0 ]
 }
 
+# two_markers FILE X Y W H: a screenshot in which two columns of the area are
+# black from top to bottom: two markers.
+two_markers() {
+    rw_screenshot "$1" &&
+        [ "$(convert "$1" -crop "${4}x${5}+$2+$3" -colorspace Gray -scale "${4}x1!" txt:- |
+            grep -c 'gray(0)')" = 2 ]
+}
+
 # A menu shows as a window of the program with no title.
 menu_shown() {
     [ -n "$(xdotool search --all --onlyvisible --pid "$RW_PID" --name '^$' 2>/dev/null)" ]
@@ -135,6 +143,18 @@ check_boxes() {
     fi
     rw_key Return
     rw_until rw_no_window_titled qob || rw_fail "Return leaves the box titled qob open"
+
+    # Another year draws its marker at once beside the first, which stays on
+    # the screen until the control is repainted.
+    local x y w h
+    read -r x y w h < <(device_rect 6 13 93 58 140 25)
+    rw_type 1984
+    rw_key Return
+    if rw_until two_markers "$RW_DIR/two-markers.png" "$x" "$y" "$w" "$h"; then
+        rw_pass "a second date's marker stands beside the first"
+    else
+        rw_fail "not two markers on the intellect curve after a second date"
+    fi
     rw_focus
 
     rw_key alt+space
