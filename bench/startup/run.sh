@@ -18,29 +18,10 @@ qob=$build/ui/qob
 baseline=$build/bench/startup/bare_dialog
 watch=$build/bench/startup/first_frame_watch
 
-usage() {
-    sed -n 's/^# usage:/usage:/p' "${BASH_SOURCE[0]}" >&2
-    exit 2
-}
-
-while [ $# -gt 0 ]; do
-    [ $# -ge 2 ] || usage
-    case $1 in
-    --rounds) rounds=$2 ;;
-    --qob) qob=$2 ;;
-    --baseline) baseline=$2 ;;
-    --watch) watch=$2 ;;
-    *) usage ;;
-    esac
-    shift 2
-done
-[[ "$rounds" =~ ^[1-9][0-9]*$ ]] || usage
-for program in "$qob" "$baseline" "$watch"; do
-    [ -x "$program" ] || {
-        echo "no program at $program (build it first)" >&2
-        exit 1
-    }
-done
+# shellcheck source-path=SCRIPTDIR source=common.sh
+source "$root/bench/startup/common.sh"
+startup_options "$@"
+startup_require "$qob" "$baseline" "$watch"
 
 # shellcheck source-path=SCRIPTDIR/../.. source=tests/realwindow/harness.sh
 source "$root/tests/realwindow/harness.sh"
@@ -61,15 +42,6 @@ measure() {
         rw_die "$3 showed no first frame: $(cat "$log")"
     local ms=${line#first_frame_ms=}
     echo "${ms%% *} ${line##*vmhwm_kib=}" >>"$RW_DIR/$1-$2"
-}
-
-median() {
-    sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
-
-# column FILE N: the Nth figure of every round.
-column() {
-    awk -v n="$2" '{ print $n }' "$1"
 }
 
 # ratios ENVIRONMENT N: per-round qob/baseline of the Nth figure.

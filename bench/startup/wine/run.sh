@@ -19,29 +19,10 @@ qob=$windows/ui/qob.exe
 baseline=$windows/bench/startup/wine/bare_dialog_win32.exe
 watch=$root/build/default/bench/startup/first_frame_watch
 
-usage() {
-    sed -n 's/^# usage:/usage:/p' "${BASH_SOURCE[0]}" >&2
-    exit 2
-}
-
-while [ $# -gt 0 ]; do
-    [ $# -ge 2 ] || usage
-    case $1 in
-    --rounds) rounds=$2 ;;
-    --qob) qob=$2 ;;
-    --baseline) baseline=$2 ;;
-    --watch) watch=$2 ;;
-    *) usage ;;
-    esac
-    shift 2
-done
-[[ "$rounds" =~ ^[1-9][0-9]*$ ]] || usage
-for file in "$qob" "$baseline" "$watch" "$windows/wine/locale"; do
-    [ -e "$file" ] || {
-        echo "no $file (build it first)" >&2
-        exit 1
-    }
-done
+# shellcheck source-path=SCRIPTDIR/.. source=common.sh
+source "$root/bench/startup/common.sh"
+startup_options "$@"
+startup_require "$qob" "$baseline" "$watch" "$windows/wine/locale"
 
 # shellcheck source-path=SCRIPTDIR/../../.. source=tests/realwindow/harness.sh
 source "$root/tests/realwindow/harness.sh"
@@ -65,15 +46,6 @@ measure() {
     echo "${ms%% *} ${line##*vmhwm_kib=}" >>"$RW_DIR/$1"
 }
 
-median() {
-    sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
-
-# column NAME N: the Nth figure of every round.
-column() {
-    awk -v n="$2" '{ print $n }' "$RW_DIR/$1"
-}
-
 # The first starts bring up Wine's desktop process and read the libraries
 # and fonts from disk; they are run but not counted.
 for _ in 1 2; do
@@ -91,11 +63,11 @@ for ((round = 1; round <= rounds; round++)); do
     fi
 done
 
-qob_ms=$(column qob 1 | median)
-base_ms=$(column baseline 1 | median)
+qob_ms=$(column "$RW_DIR/qob" 1 | median)
+base_ms=$(column "$RW_DIR/baseline" 1 | median)
 ratio_ms=$(paste -d ' ' "$RW_DIR/qob" "$RW_DIR/baseline" | awk '{ printf "%.4f\n", $1 / $3 }' | median)
 echo "start-up to first frame under Wine, $rounds alternating rounds (medians):"
-printf '  %-12s %8.1f ms  %10.1f KiB VmHWM  %s\n' qob.exe "$qob_ms" "$(column qob 2 | median)" "$qob"
-printf '  %-12s %8.1f ms  %10.1f KiB VmHWM  %s\n' baseline "$base_ms" "$(column baseline 2 | median)" "$baseline"
+printf '  %-12s %8.1f ms  %10.1f KiB VmHWM  %s\n' qob.exe "$qob_ms" "$(column "$RW_DIR/qob" 2 | median)" "$qob"
+printf '  %-12s %8.1f ms  %10.1f KiB VmHWM  %s\n' baseline "$base_ms" "$(column "$RW_DIR/baseline" 2 | median)" "$baseline"
 printf '  %-12s %8.2f     (median of per-round ratios)\n' qob/baseline "$ratio_ms"
 printf 'wine: qob_ms=%s baseline_ms=%s ratio_ms=%.2f\n' "$qob_ms" "$base_ms" "$ratio_ms"
