@@ -4,7 +4,9 @@
 # watch, and with its usage line in a "# usage:" comment.
 
 # startup_options ARGS...: --rounds, --qob, --baseline and --watch over the
-# defaults; anything else prints the calling script's usage line.
+# defaults; anything else prints the calling script's usage line. The
+# variables are the calling script's.
+# shellcheck disable=SC2034
 startup_options() {
     while [ $# -gt 0 ]; do
         [ $# -ge 2 ] || startup_usage
