@@ -9,13 +9,17 @@ using namespace platform;
 using enum ControlClass;
 
 constexpr ControlTemplate kControls[] = {
-    {-1, Static, u"", SS_ICON | WS_VISIBLE, {15, 16, 18, 18}, IDR_MAINFRAME},
-    {-1, Static, u"vidad 1.0 版", SS_LEFT | SS_NOPREFIX | WS_VISIBLE | WS_GROUP, {40, 10, 119, 8}},
-    {-1, Static, u"版权所有 (C) 2026", SS_LEFT | WS_VISIBLE | WS_GROUP, {40, 25, 119, 8}},
-    {IDOK,
+    {-1, Static, u"", ss::kIcon | ws::kVisible, {15, 16, 18, 18}, IDR_MAINFRAME},
+    {-1,
+     Static,
+     u"vidad 1.0 版",
+     ss::kLeft | ss::kNoPrefix | ws::kVisible | ws::kGroup,
+     {40, 10, 119, 8}},
+    {-1, Static, u"版权所有 (C) 2026", ss::kLeft | ws::kVisible | ws::kGroup, {40, 25, 119, 8}},
+    {kIdOk,
      Button,
      u"确定",
-     BS_DEFPUSHBUTTON | WS_VISIBLE | WS_GROUP | WS_TABSTOP,
+     bs::kDefPushButton | ws::kVisible | ws::kGroup | ws::kTabStop,
      {178, 7, 50, 16}},
 };
 
@@ -28,7 +32,7 @@ const DialogTemplate kAboutBox = {
     9,
     235,
     55,
-    DS_SHELLFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU,
+    ds::kShellFont | ds::kModalFrame | ws::kPopup | ws::kCaption | ws::kSysMenu,
     0,
     kControls,
 };

@@ -8,20 +8,20 @@ namespace {
 using namespace platform;
 using enum ControlClass;
 
-constexpr std::uint32_t kVisible = WS_VISIBLE;
-constexpr std::uint32_t kLabel = SS_LEFT | WS_VISIBLE | WS_GROUP;
+constexpr std::uint32_t kVisible = ws::kVisible;
+constexpr std::uint32_t kLabel = ss::kLeft | ws::kVisible | ws::kGroup;
 constexpr std::uint32_t kDateField =
-    ES_AUTOHSCROLL | ES_NUMBER | WS_BORDER | WS_VISIBLE | WS_TABSTOP;
+    es::kAutoHScroll | es::kNumber | ws::kBorder | ws::kVisible | ws::kTabStop;
 
 // Template order is creation and tab order: the OK button first, then the
 // hidden Cancel button that only carries the cancel command, then the
 // curves, labels, prompt and units, and the three date fields last.
 constexpr ControlTemplate kControls[] = {
-    {IDOK, Button, u"确定", BS_DEFPUSHBUTTON | kVisible | WS_TABSTOP, {183, 32, 50, 18}},
-    {IDCANCEL, Button, u"取消", BS_PUSHBUTTON | WS_TABSTOP, {183, 60, 50, 16}},
-    {IDC_CURVE_INTELLECT, Static, u"Static", SS_LEFT | kVisible | WS_GROUP, {93, 58, 140, 25}},
-    {IDC_CURVE_EMOTION, Static, u"", SS_LEFT | kVisible, {94, 86, 139, 25}},
-    {IDC_CURVE_PHYSICAL, Static, u"", SS_LEFT | kVisible, {94, 115, 139, 24}},
+    {kIdOk, Button, u"确定", bs::kDefPushButton | kVisible | ws::kTabStop, {183, 32, 50, 18}},
+    {kIdCancel, Button, u"取消", bs::kPushButton | ws::kTabStop, {183, 60, 50, 16}},
+    {IDC_CURVE_INTELLECT, Static, u"Static", ss::kLeft | kVisible | ws::kGroup, {93, 58, 140, 25}},
+    {IDC_CURVE_EMOTION, Static, u"", ss::kLeft | kVisible, {94, 86, 139, 25}},
+    {IDC_CURVE_PHYSICAL, Static, u"", ss::kLeft | kVisible, {94, 115, 139, 24}},
     {IDC_LABEL_INTELLECT, Static, u"智力周期（33天）", kLabel, {7, 57, 66, 17}},
     {IDC_LABEL_EMOTION, Static, u"情绪周期（28天）", kLabel, {7, 87, 64, 17}},
     {IDC_LABEL_PHYSICAL, Static, u"体力周期（23天）", kLabel, {7, 117, 71, 22}},
@@ -43,8 +43,9 @@ const DialogTemplate kMainDialog = {
     8,
     240,
     146,
-    DS_SHELLFONT | DS_MODALFRAME | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-    WS_EX_APPWINDOW,
+    ds::kShellFont | ds::kModalFrame | ws::kPopup | ws::kVisible | ws::kCaption | ws::kSysMenu |
+        ws::kMinimizeBox,
+    ws_ex::kAppWindow,
     kControls,
 };
 

@@ -29,8 +29,8 @@ void PrintTo(const Placed& p, std::ostream* out) {
 }
 
 const Placed kPlaced[] = {
-    {"OK button", false, platform::IDOK, "", 183, 32, 50, 18},
-    {"Cancel button", false, platform::IDCANCEL, "", 183, 60, 50, 16},
+    {"OK button", false, platform::kIdOk, "", 183, 32, 50, 18},
+    {"Cancel button", false, platform::kIdCancel, "", 183, 60, 50, 16},
     {"intellect curve", false, IDC_CURVE_INTELLECT, "", 93, 58, 140, 25},
     {"emotion curve", false, IDC_CURVE_EMOTION, "", 94, 86, 139, 25},
     {"physical curve", false, IDC_CURVE_PHYSICAL, "", 94, 115, 139, 24},
@@ -46,7 +46,7 @@ const Placed kPlaced[] = {
     {"day field", false, IDC_EDIT_DAY, "", 151, 33, 21, 13},
     {"About title", true, -1, "vidad 1.0 版", 40, 10, 119, 8},
     {"About third line", true, -1, "版权所有 (C) 2026", 40, 25, 119, 8},
-    {"About OK button", true, platform::IDOK, "", 178, 7, 50, 16},
+    {"About OK button", true, platform::kIdOk, "", 178, 7, 50, 16},
 };
 
 class Geometry : public DialogTest, public testing::WithParamInterface<Placed> {

@@ -127,7 +127,7 @@ TEST_F(WindowMenu, LeavesOutSeparatorAndAboutWithoutTheirString) {
 }
 
 TEST_F(WindowMenu, MinimizesTheDialog) {
-    Choose(OpenMenu(), platform::SC_MINIMIZE);
+    Choose(OpenMenu(), platform::sc::kMinimize);
     EXPECT_TRUE(Dlg().isMinimized());
 }
 
@@ -153,7 +153,7 @@ const Ending kEndings[] = {
     {"Close in the menu",
      [](CBiorhythmDlg&, WindowMenu& t) {
          auto& self = static_cast<EndingTheRun&>(t);
-         self.Choose(self.OpenMenu(), platform::SC_CLOSE);
+         self.Choose(self.OpenMenu(), platform::sc::kClose);
      }},
 };
 

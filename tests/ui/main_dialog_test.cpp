@@ -13,7 +13,7 @@
 
 namespace {
 
-using platform::IDOK;
+using platform::kIdOk;
 
 const QString kTemplateLabels[] = {"智力周期（33天）", "情绪周期（28天）", "体力周期（23天）"};
 
@@ -30,7 +30,7 @@ TEST_F(StartState, ShowsTheDefaultDateTemplateLabelsAndNoMarkers) {
     for (int id : {IDC_CURVE_INTELLECT, IDC_CURVE_EMOTION, IDC_CURVE_PHYSICAL}) {
         EXPECT_TRUE(MarkerColumns(id).isEmpty()) << id;
     }
-    EXPECT_FALSE(Item(platform::IDCANCEL)->isVisible());
+    EXPECT_FALSE(Item(platform::kIdCancel)->isVisible());
     EXPECT_FALSE(Dlg().windowIcon().isNull());
 }
 
@@ -47,8 +47,8 @@ TEST_F(StartState, IsAFixedSizeNormalWindowWithMinimizeButNoMaximize) {
 TEST_F(StartState, GivesOkTheFocusAndTabsToYearMonthDay) {
     Dlg().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&Dlg()));
-    QWidget* expected[] = {Item(IDOK), &Edit(IDC_EDIT_YEAR), &Edit(IDC_EDIT_MONTH),
-                           &Edit(IDC_EDIT_DAY), Item(IDOK)};
+    QWidget* expected[] = {Item(kIdOk), &Edit(IDC_EDIT_YEAR), &Edit(IDC_EDIT_MONTH),
+                           &Edit(IDC_EDIT_DAY), Item(kIdOk)};
     for (QWidget* widget : expected) {
         EXPECT_EQ(QApplication::focusWidget(), widget);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -86,7 +86,7 @@ TEST_F(PressingOk, ShowsCyclesAndMarkersForTheDefaultDate) {
 }
 
 TEST_F(PressingOk, WorksFromTheButtonAndFromEnterInAField) {
-    qobject_cast<QPushButton*>(Item(IDOK))->click();
+    qobject_cast<QPushButton*>(Item(kIdOk))->click();
     EXPECT_EQ(LabelText(IDC_LABEL_EMOTION), "情绪周期（28天）第560个周期");
     Type(IDC_EDIT_YEAR, "2000");
     QTest::keyClick(&Edit(IDC_EDIT_DAY), Qt::Key_Enter);

@@ -81,7 +81,7 @@ void CBiorhythmDlg::NameControlsForScreenReaders() {
 // OK runs the calculation and never ends the dialog; everything else takes
 // the dialog's default handling.
 void CBiorhythmDlg::OnCommand(int id) {
-    if (id == platform::IDOK) {
+    if (id == platform::kIdOk) {
         OnBnClickedOk();
         return;
     }
@@ -110,8 +110,8 @@ void CBiorhythmDlg::OnPaint() {
     dc.TextOut(0, 20, u"有助于你安排工作学习休息。");
     if (IsIconic()) {
         SendIconEraseBackground(dc);
-        const int cxIcon = platform::GetSystemMetrics(platform::SM_CXICON);
-        const int cyIcon = platform::GetSystemMetrics(platform::SM_CYICON);
+        const int cxIcon = platform::GetSystemMetrics(platform::sm::kCxIcon);
+        const int cyIcon = platform::GetSystemMetrics(platform::sm::kCyIcon);
         const platform::Rect rect = GetClientRect();
         const std::int32_t x = CentredIconOffset(rect.right - rect.left, cxIcon);
         const std::int32_t y = CentredIconOffset(rect.bottom - rect.top, cyIcon);

@@ -40,12 +40,12 @@ DialogNative& StateOf(const Dialog& dialog) {
 Qt::WindowFlags WindowFlagsOf(const DialogTemplate& dialog) {
     // An application window is a normal top-level window with a task-bar
     // entry of its own; other dialogs are transient dialog windows.
-    Qt::WindowFlags flags = (dialog.exStyle & WS_EX_APPWINDOW) ? Qt::Window : Qt::Dialog;
+    Qt::WindowFlags flags = (dialog.exStyle & ws_ex::kAppWindow) ? Qt::Window : Qt::Dialog;
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    if (dialog.style & WS_SYSMENU) {
+    if (dialog.style & ws::kSysMenu) {
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     }
-    if (dialog.style & WS_MINIMIZEBOX) {
+    if (dialog.style & ws::kMinimizeBox) {
         flags |= Qt::WindowMinimizeButtonHint;
     }
     return flags;
@@ -65,19 +65,19 @@ QWidget* NewControl(const ControlTemplate& item) {
 
 void ApplyButton(QPushButton& button, const ControlTemplate& item) {
     button.setText(ToQString(item.text));
-    button.setDefault(item.style & BS_DEFPUSHBUTTON);
+    button.setDefault(item.style & bs::kDefPushButton);
 }
 
 void ApplyEdit(QLineEdit& edit, const ControlTemplate& item) {
     edit.setText(ToQString(item.text));
-    edit.setFrame(item.style & WS_BORDER);
-    if (item.style & ES_NUMBER) {
+    edit.setFrame(item.style & ws::kBorder);
+    if (item.style & es::kNumber) {
         edit.installEventFilter(new DigitsOnlyFilter(&edit));
     }
 }
 
 void ApplyStatic(QLabel& label, const ControlTemplate& item, const QRect& area) {
-    if ((item.style & SS_TYPEMASK) == SS_ICON) {
+    if ((item.style & ss::kTypeMask) == ss::kIcon) {
         // An icon shows at its own size from the rectangle's top-left corner.
         label.setPixmap(LoadQIcon(item.iconId).pixmap(kIconSize));
         label.setGeometry(QRect(area.topLeft(), QSize(kIconSize, kIconSize)));
@@ -104,10 +104,10 @@ void ApplyTemplate(Dialog& dialog, QWidget& widget, const ControlTemplate& item)
         ApplyStatic(*label, item, area);
     }
     const bool focusable = item.controlClass != ControlClass::Static;
-    widget.setFocusPolicy((item.style & WS_TABSTOP) ? Qt::StrongFocus
-                          : focusable               ? Qt::ClickFocus
-                                                    : Qt::NoFocus);
-    widget.setVisible(item.style & WS_VISIBLE);
+    widget.setFocusPolicy((item.style & ws::kTabStop) ? Qt::StrongFocus
+                          : focusable                 ? Qt::ClickFocus
+                                                      : Qt::NoFocus);
+    widget.setVisible(item.style & ws::kVisible);
 }
 
 QWidget* Materialize(Dialog& dialog, DialogNative::Control& control) {
@@ -145,7 +145,7 @@ void SetTabOrderAndFocus(const DialogNative& state, bool focusFirst) {
     QWidget* first = nullptr;
     for (const DialogNative::Control& control : state.controls) {
         QWidget* widget = control.widget;
-        if (!(control.item->style & WS_TABSTOP)) {
+        if (!(control.item->style & ws::kTabStop)) {
             continue;
         }
         if (previous) {
@@ -209,7 +209,7 @@ void DialogWidget::keyPressEvent(QKeyEvent* event) {
 // The title bar's close button is the window menu's Close.
 void DialogWidget::closeEvent(QCloseEvent* event) {
     event->ignore();
-    Window::Native::SystemCommand(dialog_, SC_CLOSE);
+    Window::Native::SystemCommand(dialog_, sc::kClose);
 }
 
 std::unique_ptr<Window::Native> NewDialog(Dialog& dialog, const DialogTemplate& dialogTemplate,
@@ -248,17 +248,17 @@ void Dialog::Create() {
 
 SystemMenu* Dialog::GetSystemMenu() {
     DialogNative& state = StateOf(*this);
-    if (!(state.dialogTemplate.style & WS_SYSMENU)) {
+    if (!(state.dialogTemplate.style & ws::kSysMenu)) {
         return nullptr;
     }
     if (state.systemMenu) {
         return state.systemMenu.get();
     }
     state.systemMenu = std::make_unique<SystemMenu>(std::make_unique<SystemMenu::Native>());
-    if (state.dialogTemplate.style & WS_MINIMIZEBOX) {
-        state.systemMenu->AppendItem(SC_MINIMIZE, u"最小化(&N)");
+    if (state.dialogTemplate.style & ws::kMinimizeBox) {
+        state.systemMenu->AppendItem(sc::kMinimize, u"最小化(&N)");
     }
-    state.systemMenu->AppendItem(SC_CLOSE, u"关闭(&C)");
+    state.systemMenu->AppendItem(sc::kClose, u"关闭(&C)");
     return state.systemMenu.get();
 }
 
@@ -269,20 +269,20 @@ void Dialog::SetIcon(const Icon& icon, bool) {
 }
 
 void Dialog::OnCommand(int id) {
-    if (id == IDOK) {
+    if (id == kIdOk) {
         StateOf(*this).Widget().accept();
-    } else if (id == IDCANCEL) {
+    } else if (id == kIdCancel) {
         StateOf(*this).Widget().reject();
     }
 }
 
 void Dialog::OnSystemCommand(std::uint32_t nID, std::intptr_t) {
     switch (nID & 0xFFF0) {
-    case SC_MINIMIZE:
+    case sc::kMinimize:
         StateOf(*this).Widget().showMinimized();
         break;
-    case SC_CLOSE:
-        OnCommand(IDCANCEL);
+    case sc::kClose:
+        OnCommand(kIdCancel);
         break;
     default:
         break;

@@ -5,7 +5,7 @@
 namespace platform {
 
 int GetSystemMetrics(int index) {
-    return index == SM_CXICON || index == SM_CYICON ? kIconSize : 0;
+    return index == sm::kCxIcon || index == sm::kCyIcon ? kIconSize : 0;
 }
 
 } // namespace platform
