@@ -1,12 +1,18 @@
+#include "curve_pixels.h"
 #include "platform/clock.h"
+#include "platform/system_menu.h"
 #include "platform/win32/access.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
 #include "res/string_table.h"
 #include "ui/about_dlg.h"
 #include "ui/biorhythm_dlg.h"
+#include "white_bitmap.h"
 
+#include <cstring>
 #include <gtest/gtest.h>
+#include <oleacc.h>
+#include <set>
 #include <string>
 
 namespace {
@@ -121,6 +127,154 @@ TEST_F(MainDialog, EndsTheSystemMenuWithASeparatorAndTheAboutItem) {
     wchar_t text[64] = {};
     GetMenuStringW(menu, count - 1, text, 64, MF_BYPOSITION);
     EXPECT_STREQ(text, L"关于vidad(&A)...");
+}
+
+TEST_F(MainDialog, KeepsOneWindowMenuForItsLife) {
+    platform::SystemMenu* first = dlg_.GetSystemMenu();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(dlg_.GetSystemMenu(), first);
+}
+
+// What the About box's modal run showed, seen from inside it by a timer.
+struct AboutRun {
+    HWND main = nullptr;
+    HWND box = nullptr;
+    HWND owner = nullptr;
+    bool mainEnabled = true;
+};
+AboutRun aboutRun;
+
+void CALLBACK LookAtAboutBoxAndClose(HWND, UINT, UINT_PTR, DWORD) {
+    const HWND box =
+        FindWindowW(L"#32770", reinterpret_cast<const wchar_t*>(res::kAboutBox.caption));
+    if (!box || aboutRun.box) {
+        return;
+    }
+    aboutRun.box = box;
+    aboutRun.owner = GetWindow(box, GW_OWNER);
+    aboutRun.mainEnabled = IsWindowEnabled(aboutRun.main);
+    PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+}
+
+// The About box from the window menu belongs to the main dialog, which takes
+// no input, so no second box can be asked for, until the box closes.
+TEST_F(MainDialog, RunsTheAboutBoxOverItselfWhileTakingNoInput) {
+    aboutRun = {hwnd_};
+    const UINT_PTR timer = SetTimer(nullptr, 0, 10, LookAtAboutBoxAndClose);
+    SendMessageW(hwnd_, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    KillTimer(nullptr, timer);
+    ASSERT_NE(aboutRun.box, nullptr);
+    EXPECT_EQ(aboutRun.owner, hwnd_);
+    EXPECT_FALSE(aboutRun.mainEnabled);
+    EXPECT_TRUE(IsWindowEnabled(hwnd_));
+    EXPECT_FALSE(IsWindow(aboutRun.box));
+}
+
+// Printed into a bitmap, as PrintWindow, screenshot tools and the system's
+// previews ask, each curve shows what it paints on the screen: frame, axis,
+// sine and, after OK, today's marker (2026-12-07 is day 2, 2 and 19 of the
+// cycles from the default birth date).
+TEST_F(MainDialog, PrintsItsCurvesAsItPaintsThem) {
+    PressOk();
+    const int days[] = {2, 2, 19};
+    for (const int kind : {1, 2, 3}) {
+        const HWND curve = Item(IDC_CURVE_INTELLECT + kind - 1);
+        RECT client{};
+        GetClientRect(curve, &client);
+        const test::WhiteBitmap bitmap(client.right, client.bottom);
+        SendMessageW(curve, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(bitmap.Dc()), PRF_CLIENT);
+        EXPECT_EQ(bitmap.Painted(),
+                  test::CurvePixels(client.right, client.bottom, kind, days[kind - 1]))
+            << "kind " << kind;
+    }
+}
+
+// A screen readers' annotation service of the test's own: it counts its
+// references and keeps the windows annotated, and those whose name and
+// description were cleared.
+class FakeAnnotations : public IAccPropServices {
+public:
+    HRESULT WINAPI QueryInterface(REFIID, void** out) override {
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG WINAPI AddRef() override { return ++refs; }
+    ULONG WINAPI Release() override { return --refs; }
+    HRESULT WINAPI SetHwndPropStr(HWND hwnd, DWORD, DWORD, MSAAPROPID, LPCWSTR) override {
+        annotated.insert(hwnd);
+        return S_OK;
+    }
+    HRESULT WINAPI ClearHwndProps(HWND hwnd, DWORD, DWORD, const MSAAPROPID* properties,
+                                  int count) override {
+        const std::set<GUID, bool (*)(const GUID&, const GUID&)> cleared(
+            properties, properties + count,
+            [](const GUID& a, const GUID& b) { return std::memcmp(&a, &b, sizeof a) < 0; });
+        if (cleared.contains(PROPID_ACC_NAME) && cleared.contains(PROPID_ACC_DESCRIPTION)) {
+            clearedWindows.insert(hwnd);
+        }
+        return S_OK;
+    }
+
+    ULONG refs = 1;
+    std::set<HWND> annotated;
+    std::set<HWND> clearedWindows;
+
+private:
+    HRESULT WINAPI SetPropValue(const BYTE*, DWORD, MSAAPROPID, VARIANT) override {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI SetPropServer(const BYTE*, DWORD, const MSAAPROPID*, int, IAccPropServer*,
+                                 AnnoScope) override {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI ClearProps(const BYTE*, DWORD, const MSAAPROPID*, int) override {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI SetHwndProp(HWND, DWORD, DWORD, MSAAPROPID, VARIANT) override {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI SetHwndPropServer(HWND, DWORD, DWORD, const MSAAPROPID*, int, IAccPropServer*,
+                                     AnnoScope) override {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI ComposeHwndIdentityString(HWND, DWORD, DWORD, BYTE**, DWORD*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI DecomposeHwndIdentityString(const BYTE*, DWORD, HWND*, DWORD*, DWORD*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI SetHmenuProp(HMENU, DWORD, MSAAPROPID, VARIANT) override { return E_NOTIMPL; }
+    HRESULT WINAPI SetHmenuPropStr(HMENU, DWORD, MSAAPROPID, LPCWSTR) override { return E_NOTIMPL; }
+    HRESULT WINAPI SetHmenuPropServer(HMENU, DWORD, const MSAAPROPID*, int, IAccPropServer*,
+                                      AnnoScope) override {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI ClearHmenuProps(HMENU, DWORD, const MSAAPROPID*, int) override {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI ComposeHmenuIdentityString(HMENU, DWORD, BYTE**, DWORD*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT WINAPI DecomposeHmenuIdentityString(const BYTE*, DWORD, HMENU*, DWORD*) override {
+        return E_NOTIMPL;
+    }
+};
+
+// The names the dialog gives its fields and curves for screen readers go
+// with their windows, and the service that holds them is let go with the
+// last of them, before the application ends COM.
+TEST(ScreenReaderAnnotations, AreClearedAndTheirServiceReleasedWithTheirWindows) {
+    FakeAnnotations fake;
+    platform::win32::UseAnnotationServicesForTesting(&fake);
+    {
+        CBiorhythmDlg dlg;
+        dlg.Create();
+        EXPECT_FALSE(fake.annotated.empty());
+        EXPECT_GT(fake.refs, 1u);
+    }
+    platform::win32::UseAnnotationServicesForTesting(nullptr);
+    EXPECT_EQ(fake.clearedWindows, fake.annotated);
+    EXPECT_EQ(fake.refs, 1u);
 }
 
 // Text that reaches a field by pasting goes through the GBK conversion to

@@ -11,11 +11,19 @@ namespace {
 constexpr UINT_PTR kSubclassId = 1;
 
 // Paint requests go to the control's OnPaint and nowhere else, so the static
-// control's own text and frame never show; all else is the static control's.
+// control's own text and frame never show; so do requests to print the client
+// area on a given device context, which screenshots, PrintWindow and the
+// system's previews make (a WM_PRINT becomes one). All else is the static
+// control's.
 LRESULT CALLBACK PaintedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                              DWORD_PTR control) {
     if (message == WM_PAINT) {
         Window::Native::Paint(*reinterpret_cast<PaintedStatic*>(control));
+        return 0;
+    }
+    if (message == WM_PRINTCLIENT) {
+        Window::Native::Print(*reinterpret_cast<PaintedStatic*>(control),
+                              reinterpret_cast<HDC>(wParam));
         return 0;
     }
     if (message == WM_NCDESTROY) {
@@ -37,6 +45,13 @@ struct PaintedNative : Window::Native {
 };
 
 } // namespace
+
+void Window::Native::Print(PaintedStatic& control, HDC dc) {
+    Native& native = control.GetNative();
+    native.printing = dc;
+    control.OnPaint();
+    native.printing = nullptr;
+}
 
 Edit::Edit() : Window(std::make_unique<Native>()) {}
 

@@ -4,8 +4,13 @@
 #include "platform/win32/access.h"
 #include "platform/win32/dialog_template.h"
 
+#include <utility>
+
 namespace platform {
 namespace {
+
+// The dialog whose modal run is innermost on this thread.
+thread_local Dialog* innermostModal = nullptr;
 
 DialogNative& StateOf(const Dialog& dialog) {
     return static_cast<DialogNative&>(dialog.GetNative());
@@ -25,8 +30,18 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     return Window::Native::Dispatch(*dialog, message, wParam, lParam);
 }
 
+// A dialog without a parent belongs to the thread's active window, or else to
+// the dialog running modally, so that its modal run disables that window and
+// it shows over it: an About box opened from the main dialog's window menu,
+// even when another program is in the foreground.
 HWND OwnerOf(const DialogNative& state) {
-    return state.parent ? state.parent->GetNative().hwnd : nullptr;
+    if (state.parent) {
+        return state.parent->GetNative().hwnd;
+    }
+    if (const HWND active = GetActiveWindow()) {
+        return GetAncestor(active, GA_ROOT);
+    }
+    return innermostModal ? innermostModal->GetNative().hwnd : nullptr;
 }
 
 } // namespace
@@ -75,9 +90,13 @@ Dialog::~Dialog() {
 int Dialog::DoModal() {
     const DialogNative& state = StateOf(*this);
     const std::vector<std::uint16_t> words = win32::BuildDialogTemplate(state.dialogTemplate);
-    return static_cast<int>(DialogBoxIndirectParamW(
-        GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(words.data()), OwnerOf(state),
-        DialogProc, reinterpret_cast<LPARAM>(this)));
+    const HWND owner = OwnerOf(state);
+    Dialog* const outer = std::exchange(innermostModal, this);
+    const INT_PTR result = DialogBoxIndirectParamW(
+        GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(words.data()), owner,
+        DialogProc, reinterpret_cast<LPARAM>(this));
+    innermostModal = outer;
+    return static_cast<int>(result);
 }
 
 void Dialog::Create() {
@@ -91,14 +110,18 @@ void Dialog::Create() {
                                DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
-// The system's own window menu, as it stands.
+// The system's own window menu, as it stands, behind one wrapper for the
+// dialog's life: a pointer handed out earlier stays good.
 SystemMenu* Dialog::GetSystemMenu() {
     DialogNative& state = StateOf(*this);
     const HMENU menu = ::GetSystemMenu(state.hwnd, FALSE);
     if (!menu) {
         return nullptr;
     }
-    state.systemMenu = std::make_unique<SystemMenu>(std::make_unique<SystemMenu::Native>(menu));
+    if (!state.systemMenu) {
+        state.systemMenu = std::make_unique<SystemMenu>(std::make_unique<SystemMenu::Native>(menu));
+    }
+    state.systemMenu->GetNative().menu = menu;
     return state.systemMenu.get();
 }
 

@@ -24,9 +24,14 @@ struct Window::Native {
     virtual void Attach(HWND control) { hwnd = control; }
 
     static void Paint(PaintedStatic& control) { control.OnPaint(); }
+    // Paints the control on `dc`, as a paint request would on the window.
+    static void Print(PaintedStatic& control, HDC dc);
     static INT_PTR Dispatch(Dialog& dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND hwnd = nullptr;
+    // While the window answers a print request: the device context it paints
+    // on in place of its own.
+    HDC printing = nullptr;
 };
 
 // A dialog and the template it is built from.

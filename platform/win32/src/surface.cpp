@@ -35,7 +35,15 @@ RECT ClientOf(HWND hwnd) {
     return client;
 }
 
-std::unique_ptr<Surface::Native> BeginPainting(HWND hwnd) {
+// The surface of a paint request, or of a print request being answered: the
+// device context it came with, which its sender keeps.
+std::unique_ptr<Surface::Native> BeginPainting(const Window::Native& window) {
+    const HWND hwnd = window.hwnd;
+    if (window.printing) {
+        const RECT client = ClientOf(hwnd);
+        return std::make_unique<Surface::Native>(window.printing, client.right, client.bottom,
+                                                 BlockFactor(window.printing));
+    }
     PAINTSTRUCT paint{};
     BeginPaint(hwnd, &paint);
     return std::make_unique<PaintNative>(hwnd, paint, ClientOf(hwnd));
@@ -140,7 +148,7 @@ void Surface::DrawIcon(std::int32_t x, std::int32_t y, const Icon& icon) {
     }
 }
 
-PaintSurface::PaintSurface(Window& window) : Surface(BeginPainting(window.GetNative().hwnd)) {}
+PaintSurface::PaintSurface(Window& window) : Surface(BeginPainting(window.GetNative())) {}
 
 win32::DcSurface::DcSurface(HDC dc, int width, int height, int k)
     : Surface(std::make_unique<Native>(dc, width * k, height * k, k)) {}
