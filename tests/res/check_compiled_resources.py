@@ -3,7 +3,10 @@
 compiled resource file holds: languages, version information, manifest and
 the icon group with its images.
 
-Usage: check_compiled_resources.py --windres PATH --rc PATH --out PATH.res
+Usage: check_compiled_resources.py --windres PATH --rc PATH --manifest PATH --out PATH.res
+
+The manifest is the one the build configured, which the script finds through
+the folder it stands in.
 """
 
 import argparse
@@ -32,7 +35,8 @@ def setUpModule():
     # With no --preprocessor windres looks for a MinGW gcc; the plain C
     # preprocessor is all the script needs.
     subprocess.run([ARGS.windres, "--preprocessor=cpp", "--input-format=rc",
-                    "--output-format=res", "-i", ARGS.rc, "-o", ARGS.out], check=True)
+                    "--output-format=res", "--include-dir", os.path.dirname(ARGS.manifest),
+                    "-i", ARGS.rc, "-o", ARGS.out], check=True)
     with open(ARGS.out, "rb") as f:
         RESOURCES = res_file.read_resources(f.read())
 
@@ -108,7 +112,7 @@ class Manifest(unittest.TestCase):
         cls.data = find(RT_MANIFEST, 1).data
 
     def test_is_the_manifest_file_verbatim_and_well_formed(self):
-        with open(os.path.join(os.path.dirname(ARGS.rc), "qob.manifest"), "rb") as f:
+        with open(ARGS.manifest, "rb") as f:
             self.assertEqual(self.data, f.read())
         self.assertEqual(ET.fromstring(self.data).tag, ASM + "assembly")
 
@@ -194,6 +198,7 @@ if __name__ == "__main__":
     parser = argparse.ArgumentParser()
     parser.add_argument("--windres", required=True)
     parser.add_argument("--rc", required=True)
+    parser.add_argument("--manifest", required=True)
     parser.add_argument("--out", required=True)
     ARGS, rest = parser.parse_known_args()
     unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
