@@ -59,4 +59,5 @@ add_custom_target(package ALL DEPENDS ${QOB_ZIP} ${QOB_INSTALLER})
 # tests/windows, which are set up before this file is read.
 set_target_properties(package PROPERTIES
   QOB_INSTALLER ${QOB_INSTALLER}
+  QOB_ZIP ${QOB_ZIP}
   QOB_PACKAGED_PROGRAM ${QOB_STAGE_DIR}/qob.exe)

@@ -2,11 +2,28 @@
 # and Wine to run them. Included before the test programs are added, as
 # their CROSSCOMPILING_EMULATOR comes from here.
 
+# Some machines run no 32-bit programs at all; there the 32-bit build is
+# checked by reading its files, and a 64-bit build of the same sources runs
+# the tests under wine64 (scripts/windows.sh chooses).
+option(QOB_RUN_UNDER_WINE
+  "Run the Windows programs and their tests under Wine (off where this machine cannot run programs of this build's width)"
+  ON)
+# The Wine prefix has the width of the programs it runs.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(QOB_WINEARCH win64)
+else()
+  set(QOB_WINEARCH win32)
+endif()
+
 # Debian packages GoogleTest's sources, not a library for MinGW.
 set(QOB_GOOGLETEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest's sources")
 set(BUILD_GMOCK OFF)
 set(INSTALL_GTEST OFF)
 add_subdirectory(${QOB_GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+if(NOT QOB_RUN_UNDER_WINE)
+  return()
+endif()
 
 # The programs run under Wine through scripts/wine-run, with a prefix, home
 # and locale inside this build folder.
@@ -31,7 +48,7 @@ add_custom_command(OUTPUT ${_locale}/LC_CTYPE
 # in memory, where the dialog manager lays them out as on a screen.
 set(_prefix_ready ${QOB_WINE_STATE}/prefix/qob-ready)
 add_custom_command(OUTPUT ${_prefix_ready}
-  COMMAND ${QOB_WINE_RUN} ${QOB_WINE_STATE} --init
+  COMMAND ${QOB_WINE_RUN} ${QOB_WINE_STATE} --init ${QOB_WINEARCH}
   COMMAND ${QOB_WINE_RUN} ${QOB_WINE_STATE} reg add "HKCU\\Software\\Wine\\Drivers"
     /v Graphics /d null /f
   COMMAND ${CMAKE_COMMAND} -E touch ${_prefix_ready}

@@ -5,9 +5,12 @@
 # its three curve controls sit where their dialog units put them and are
 # pixel for pixel what they must be before and after Enter draws the markers,
 # in k x k blocks for k = DPI / 96 rounded down, and Escape ends the program
-# with exit status 0. At 96 DPI also: a bad year brings the box titled qob,
-# and the system menu's About item opens the About box.
-# usage: qob_wine_window_test.sh QOB.EXE CURVE_REFERENCE_PNG FIXED_DATE_LIBRARY LOCALE_DIR
+# with exit status 0. At 96 DPI also: the program loaded version 6 of the
+# common controls, a bad year brings the box titled qob, and the system
+# menu's About item opens the About box.
+# usage: qob_wine_window_test.sh WINEARCH QOB.EXE CURVE_REFERENCE_PNG LOCALE_DIR [FIXED_DATE_LIBRARY]
+# WINEARCH is win32 or win64, as qob.exe is built. A 64-bit Wine gets today
+# from libfaketime; a 32-bit one needs FIXED_DATE_LIBRARY.
 set -uo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -16,16 +19,18 @@ RW_TIMEOUT=${RW_TIMEOUT:-30}
 # shellcheck source-path=SCRIPTDIR source=../realwindow/harness.sh
 source "$here/../realwindow/harness.sh"
 
-if [ "$#" -ne 4 ]; then
+if [ "$#" -lt 4 ] || [ "$#" -gt 5 ]; then
     sed -n 's/^# usage:/usage:/p' "${BASH_SOURCE[0]}" >&2
     exit 2
 fi
-qob=$1 fixed_date=$3 locale=$4
-RW_CURVE_REFERENCE=$2
+arch=$1 qob=$2 locale=$4 fixed_date=${5:-}
+RW_CURVE_REFERENCE=$3
 [ -x "$RW_CURVE_REFERENCE" ] ||
     rw_die "no curve_reference_png at $RW_CURVE_REFERENCE: build the Linux default build first"
 [ -f "$qob" ] || rw_die "no program at $qob"
-[ -f "$fixed_date" ] || rw_die "no fixed-date library at $fixed_date"
+if [ "$arch" = win32 ]; then
+    [ -f "$fixed_date" ] || rw_die "no fixed-date library at $fixed_date"
+fi
 
 # The curve controls in dialog units, as the main dialog's template has them.
 curves='intellect 1 93 58 140 25
@@ -43,17 +48,23 @@ stop_wine() {
     rm -rf "$state"
 }
 trap 'rw_cleanup; stop_wine' EXIT
-"${wine_run[@]}" --init >"$RW_DIR/wine-init.log" 2>&1 ||
+"${wine_run[@]}" --init "$arch" >"$RW_DIR/wine-init.log" 2>&1 ||
     rw_die "cannot create a Wine prefix: $(cat "$RW_DIR/wine-init.log")"
 
 rw_start_xvfb
-# The harness's libfaketime cannot move Wine's clock; this library moves it
-# by as many seconds as lie between now and the harness's fixed day.
-RW_ENV=(
-    "QOB_WINE_DISPLAY=$DISPLAY"
-    "QOB_WINE_PRELOAD=$fixed_date"
-    "QOB_CLOCK_SHIFT_S=$(($(date -d "${RW_FAKETIME#@}" +%s) - $(date +%s)))"
-)
+# Wine logs each DLL the program loads, and where from.
+RW_ENV=(QOB_WINEDEBUG=+loaddll "QOB_WINE_DISPLAY=$DISPLAY")
+if [ "$arch" = win64 ]; then
+    # The harness's libfaketime, handed through wine-run.
+    RW_ENV+=("QOB_WINE_PRELOAD=$(rw_faketime_lib)" "FAKETIME=$RW_FAKETIME" NO_FAKE_STAT=1)
+else
+    # libfaketime cannot move a 32-bit Wine's clock; this library moves it
+    # by as many seconds as lie between now and the harness's fixed day.
+    RW_ENV+=(
+        "QOB_WINE_PRELOAD=$fixed_date"
+        "QOB_CLOCK_SHIFT_S=$(($(date -d "${RW_FAKETIME#@}" +%s) - $(date +%s)))"
+    )
+fi
 
 # muldiv A B C: A * B / C to nearest, halves up, as the dialog manager turns
 # each number of a template into pixels.
@@ -127,6 +138,35 @@ two_markers() {
             grep -c 'gray(0)')" = 2 ]
 }
 
+# common_controls_6: Wine's log of the DLLs the program loaded names the
+# common controls only from the side-by-side store, in version 6, which the
+# manifest asks for. A manifest for another processor brings version 5 from
+# the system folder instead, and the program still runs.
+common_controls_6() {
+    local loaded
+    loaded=$(grep -io 'Loaded L"[^"]*\\comctl32\.dll"' "$RW_DIR/program.log") || return 1
+    ! grep -Eiqv '\\winsxs\\[^"]*common-controls_[0-9a-f]{16}_6\.' <<<"$loaded"
+}
+
+# no_second_about_box: with the About box up, a click on the main dialog
+# below it and the keys of its window menu's About item bring no second box:
+# the main dialog takes no input, so the keys open the box's own window menu,
+# whose last item in Wine is Wine's own About box, closed again here.
+no_second_about_box() {
+    local x y id boxes=0
+    read -r x y _ < <(device_rect 6 13 150 125 1 1)
+    xdotool mousemove --window "$RW_WIN" "$x" "$y" click 1
+    rw_key alt+space
+    rw_until menu_shown || rw_fail "no window menu after a click on the main dialog and Alt+Space"
+    rw_key Up Return
+    sleep 1
+    for id in $(xdotool search --onlyvisible --pid "$RW_PID" --name . 2>/dev/null); do
+        [ "$(xdotool getwindowname "$id")" = "关于 qob" ] && boxes=$((boxes + 1))
+    done
+    rw_expect "About boxes after a try at the main dialog's window menu" "$boxes" 1
+    rw_key Escape
+}
+
 # A menu shows as a window of the program with no title.
 menu_shown() {
     [ -n "$(xdotool search --all --onlyvisible --pid "$RW_PID" --name '^$' 2>/dev/null)" ]
@@ -167,6 +207,7 @@ check_boxes() {
     rw_key Up Return
     if rw_until rw_window_titled "关于 qob" >/dev/null; then
         rw_pass "the system menu's last item opens the About box"
+        no_second_about_box
         rw_key Escape
         rw_until rw_no_window_titled "关于 qob" || rw_fail "Escape leaves the About box open"
     else
@@ -189,6 +230,11 @@ while read -r -u 3 dpi k; do
     fi
     if [ "$dpi" = 96 ]; then
         rw_expect "base units at 96 DPI" "$bx $by" "6 13"
+        if common_controls_6; then
+            rw_pass "the common controls are version 6, from the side-by-side store"
+        else
+            rw_fail "not version 6 of the common controls: $(grep -i comctl32 "$RW_DIR/program.log")"
+        fi
     elif ((${size%x*} > ${size_at[96]%x*} && ${size#*x} > ${size_at[96]#*x})); then
         rw_pass "the dialog at $dpi DPI is larger than at 96"
     else

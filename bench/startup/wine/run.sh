@@ -9,11 +9,18 @@
 # no frame at all.
 #
 # usage: bench/startup/wine/run.sh [--rounds N] [--qob PATH] [--baseline PATH] [--watch PATH]
-# Needs the Windows build and, for the watcher, the Linux default build.
+# Needs the Windows build whose tests ran under Wine (the 32-bit one, or the
+# 64-bit one where this machine runs no 32-bit programs) and, for the
+# watcher, the Linux default build.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)
 windows=$root/build/windows
+arch=win32
+if [ ! -d "$windows/wine/locale" ] && [ -d "$root/build/windows-x64/wine/locale" ]; then
+    windows=$root/build/windows-x64
+    arch=win64
+fi
 rounds=21
 qob=$windows/ui/qob.exe
 baseline=$windows/bench/startup/wine/bare_dialog_win32.exe
@@ -32,7 +39,7 @@ ln -s "$windows/wine/locale" "$state/locale"
 wine_run=("$root/scripts/wine-run" "$state")
 export WINEPREFIX=$state/prefix
 trap 'wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; rm -rf "$state"; rw_cleanup' EXIT
-"${wine_run[@]}" --init >"$RW_DIR/wine-init.log" 2>&1 ||
+"${wine_run[@]}" --init "$arch" >"$RW_DIR/wine-init.log" 2>&1 ||
     rw_die "cannot create a Wine prefix: $(cat "$RW_DIR/wine-init.log")"
 rw_start_xvfb
 wineserver -p
