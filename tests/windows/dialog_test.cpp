@@ -170,6 +170,38 @@ TEST_F(MainDialog, RunsTheAboutBoxOverItselfWhileTakingNoInput) {
     EXPECT_FALSE(IsWindow(aboutRun.box));
 }
 
+CBiorhythmDlg* runningMain = nullptr;
+HWND activeWhenChosen = nullptr;
+
+// Inside the main dialog's modal run, with no window of the program active, as
+// when another program is in front and the window menu comes from the task
+// bar: About is chosen, then the run ends.
+void CALLBACK ChooseAboutWithNothingActive(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    aboutRun.main = HandleOf(*runningMain);
+    SetActiveWindow(nullptr);
+    activeWhenChosen = GetActiveWindow();
+    SendMessageW(aboutRun.main, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    EndDialog(aboutRun.main, IDCANCEL);
+}
+
+TEST(ModalRun, OwnsTheAboutBoxEvenWithNoWindowActive) {
+    platform::SetStringTable(res::kStringTable);
+    CBiorhythmDlg dlg;
+    runningMain = &dlg;
+    aboutRun = {};
+    activeWhenChosen = nullptr;
+    const UINT_PTR choose = SetTimer(nullptr, 0, 10, ChooseAboutWithNothingActive);
+    const UINT_PTR look = SetTimer(nullptr, 0, 10, LookAtAboutBoxAndClose);
+    dlg.DoModal();
+    KillTimer(nullptr, choose);
+    KillTimer(nullptr, look);
+    EXPECT_EQ(activeWhenChosen, nullptr);
+    ASSERT_NE(aboutRun.box, nullptr);
+    EXPECT_EQ(aboutRun.owner, aboutRun.main);
+    EXPECT_FALSE(aboutRun.mainEnabled);
+}
+
 // Printed into a bitmap, as PrintWindow, screenshot tools and the system's
 // previews ask, each curve shows what it paints on the screen: frame, axis,
 // sine and, after OK, today's marker (2026-12-07 is day 2, 2 and 19 of the
