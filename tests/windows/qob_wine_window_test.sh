@@ -7,7 +7,8 @@
 # in k x k blocks for k = DPI / 96 rounded down, and Escape ends the program
 # with exit status 0. At 96 DPI also: the program loaded version 6 of the
 # common controls, a bad year brings the box titled qob, and the system
-# menu's About item opens the About box.
+# menu's About item opens the About box, over a main dialog that takes no
+# input until it closes.
 # usage: qob_wine_window_test.sh WINEARCH QOB.EXE CURVE_REFERENCE_PNG LOCALE_DIR [FIXED_DATE_LIBRARY]
 # WINEARCH is win32 or win64, as qob.exe is built. A 64-bit Wine gets today
 # from libfaketime; a 32-bit one needs FIXED_DATE_LIBRARY.
