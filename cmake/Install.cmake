@@ -35,9 +35,8 @@ endif()
 
 install(FILES ${QOB_DESKTOP_SOURCE}/${QOB_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${QOB_DESKTOP_SOURCE}/${QOB_APP_ID}.metainfo.xml
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-qob_install_gzipped(${QOB_DESKTOP_SOURCE}/qob.1 ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${QOB_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+qob_install_gzipped(${QOB_MAN_PAGE} ${CMAKE_INSTALL_MANDIR}/man1)
 
 foreach(size 16 32 48)
   install(FILES ${QOB_ICON_SOURCE}/qob-${size}.png

@@ -27,7 +27,7 @@ install(FILES ${QOB_DEBIAN_SOURCE}/qob.lintian-overrides
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME qob)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-# The package of upstream release 1.0.0.1 is 1.0.0.1-1: a Debian revision
+# The package of upstream release A.B.C.D is A.B.C.D-1: a Debian revision
 # makes it a non-native package, whose changelog is changelog.Debian.gz.
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
