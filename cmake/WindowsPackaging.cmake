@@ -13,10 +13,12 @@ set(QOB_INSTALLER_SCRIPT ${PROJECT_SOURCE_DIR}/res/windows/installer.nsi)
 
 # The texts get Windows line ends and a .txt name, so that a double click
 # opens them in Notepad, older versions of which show LF-only text as one line.
+# Their mode is 644 whatever the checkout gave the sources, so that the zip's
+# entries are the same on every machine.
 configure_file(${PROJECT_SOURCE_DIR}/README.md ${QOB_STAGE_DIR}/README.txt
-  @ONLY NEWLINE_STYLE WIN32)
+  @ONLY NEWLINE_STYLE WIN32 NO_SOURCE_PERMISSIONS)
 configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${QOB_STAGE_DIR}/LICENSE.txt
-  @ONLY NEWLINE_STYLE WIN32)
+  @ONLY NEWLINE_STYLE WIN32 NO_SOURCE_PERMISSIONS)
 
 # Debug information stays in the build's own qob.exe; the packages carry a
 # stripped copy, which keeps the resources.

@@ -6,24 +6,28 @@
 # a 64-bit build of the same sources under wine64. QOB_WINE_ARCH=win32 or
 # win64 chooses instead of the probe. Sourced after lib.sh, not run.
 
-QOB_WINDOWS_PACKAGES=(
+# What building the shipped program and its zip and installer needs.
+QOB_WINDOWS_BUILD_PACKAGES=(
   # The posix thread model, for std::thread and std::mutex.
   g++-mingw-w64-i686-posix
+  nsis cmake ninja-build
+)
+QOB_WINDOWS_PACKAGES=(
+  "${QOB_WINDOWS_BUILD_PACKAGES[@]}"
   wine
   # GoogleTest is built for the target from its sources.
   googletest
   # localedef and the zh_CN definitions the tests run under; iconv to read
   # the program's UTF-16 version strings.
   libc-bin locales
-  # The installer, and wrestool and icotool to read resources back from the
-  # program, 7-Zip to read the installer.
-  nsis icoutils p7zip-full
+  # wrestool and icotool to read resources back from the program, 7-Zip to
+  # read the installer.
+  icoutils p7zip-full
   # The window test under Wine: the font Wine gives the zh_CN dialog font
   # (its 6x13 base units size the dialog), and the host compiler that builds
   # the probe and the 32-bit library fixing the date. Xvfb, xdotool,
   # ImageMagick and libfaketime come with the real-window tests' packages.
   fonts-wqy-microhei g++
-  cmake ninja-build
 )
 # Only for i386, whose packages cannot even be installed where 32-bit
 # programs do not run.

@@ -1,12 +1,15 @@
 ; The vidad installer: qob.exe with its README and license in
 ; Program Files\vidad, a Start-menu shortcut "vidad", and an uninstaller that
 ; Add/Remove Programs lists. cmake/WindowsPackaging.cmake runs makensis with
-;   -DVERSION=1.0.0.1 -DSTAGE=<folder with the files> -DICON=<qob.ico>
+;   -DVERSION=<project version> -DSTAGE=<folder with the files> -DICON=<qob.ico>
 ;   -DOUTFILE=<installer>
 ; /S installs or uninstalls silently; /D=<folder> picks another folder.
 Unicode true
 ManifestDPIAware true
 SetCompressor /SOLID lzma
+; The installed files take the time of their install, not of the build, so
+; the same files make the same installer.
+SetDateSave off
 ; Program Files and the machine-wide Start menu and registry need an
 ; administrator.
 RequestExecutionLevel admin
