@@ -30,14 +30,15 @@ add_custom_command(OUTPUT ${QOB_STAGE_DIR}/qob.exe
 set(QOB_STAGED ${QOB_STAGE_DIR}/qob.exe ${QOB_STAGE_DIR}/README.txt
   ${QOB_STAGE_DIR}/LICENSE.txt)
 
-# A fixed time stamp on every entry, so that the same files give the same zip.
+# The same files give the same zip: CMake's own zip writer would store each
+# file's access and change times.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
 add_custom_command(OUTPUT ${QOB_ZIP}
-  COMMAND ${CMAKE_COMMAND} -E tar cf ${QOB_ZIP} --format=zip
-    "--mtime=2026-01-01 00:00:00 UTC"
+  COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/cmake/pack_zip.py
+    ${QOB_ZIP} ${PROJECT_BINARY_DIR}/stage
     ${QOB_PACKAGE_NAME}/qob.exe ${QOB_PACKAGE_NAME}/README.txt
     ${QOB_PACKAGE_NAME}/LICENSE.txt
-  WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/stage
-  DEPENDS ${QOB_STAGED}
+  DEPENDS ${QOB_STAGED} ${PROJECT_SOURCE_DIR}/cmake/pack_zip.py
   COMMENT "Packing ${QOB_PACKAGE_NAME}.zip"
   VERBATIM)
 

@@ -10,7 +10,7 @@
 QOB_WINDOWS_BUILD_PACKAGES=(
   # The posix thread model, for std::thread and std::mutex.
   g++-mingw-w64-i686-posix
-  nsis cmake ninja-build
+  nsis python3 cmake ninja-build
 )
 QOB_WINDOWS_PACKAGES=(
   "${QOB_WINDOWS_BUILD_PACKAGES[@]}"
