@@ -3,10 +3,12 @@
 compiled resource file holds: languages, version information, manifest and
 the icon group with its images.
 
-Usage: check_compiled_resources.py --windres PATH --rc PATH --manifest PATH --out PATH.res
+Usage: check_compiled_resources.py --windres PATH --rc PATH --manifest PATH --version A.B.C.D
+       --out PATH.res
 
 The manifest is the one the build configured, which the script finds through
-the folder it stands in.
+the folder it stands in; the version is the project's, which the version
+information must carry.
 """
 
 import argparse
@@ -69,10 +71,12 @@ class VersionInformation(unittest.TestCase):
         self.assertEqual(self.root.key, "VS_VERSION_INFO")
         self.assertFalse(self.root.is_text)
         fields = struct.unpack("<13I", self.root.value)
+        major, minor, build, revision = (int(n) for n in ARGS.version.split("."))
+        high, low = major << 16 | minor, build << 16 | revision
         expected = {
             "signature": 0xFEEF04BD, "structure version": 0x00010000,
-            "file version high": 0x00010000, "file version low": 0x00000001,
-            "product version high": 0x00010000, "product version low": 0x00000001,
+            "file version high": high, "file version low": low,
+            "product version high": high, "product version low": low,
             "flags mask": 0x3F, "flags": 0x1, "OS": 0x4, "type": 0x1, "subtype": 0x0,
             "date high": 0, "date low": 0,
         }
@@ -91,7 +95,7 @@ class VersionInformation(unittest.TestCase):
             "CompanyName", "FileDescription", "FileVersion", "InternalName",
             "LegalCopyright", "OriginalFilename", "ProductName", "ProductVersion"])
         for key in ("FileVersion", "ProductVersion"):
-            self.assertEqual(strings[key], "1.0.0.1")
+            self.assertEqual(strings[key], ARGS.version)
         for key in ("InternalName", "OriginalFilename"):
             self.assertEqual(strings[key], "qob.exe")
         # Windows shows the description as the program's name in Task Manager.
@@ -199,6 +203,7 @@ if __name__ == "__main__":
     parser.add_argument("--windres", required=True)
     parser.add_argument("--rc", required=True)
     parser.add_argument("--manifest", required=True)
+    parser.add_argument("--version", required=True)
     parser.add_argument("--out", required=True)
     ARGS, rest = parser.parse_known_args()
     unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
