@@ -4,19 +4,21 @@
 #include <chrono>
 #include <gtest/gtest.h>
 #include <map>
+#include <ostream>
 #include <set>
 #include <utility>
 
 namespace {
 
 using platform::Point;
+using Pixels = std::set<std::pair<int, int>>;
 
 using straight_lines::kMax;
 using straight_lines::kMin;
 using straight_lines::kSurface;
 
-std::set<std::pair<int, int>> PixelsOf(const std::vector<platform::Rect>& areas) {
-    std::set<std::pair<int, int>> pixels;
+Pixels PixelsOf(const std::vector<platform::Rect>& areas) {
+    Pixels pixels;
     for (const platform::Rect& r : areas) {
         for (int y = r.top; y < r.bottom; ++y) {
             for (int x = r.left; x < r.right; ++x) {
@@ -42,28 +44,55 @@ TEST_P(StraightLines, CoverStartUpToButNotIncludingTheEnd) {
 
 INSTANTIATE_TEST_SUITE_P(Lines, StraightLines, testing::ValuesIn(straight_lines::kCases));
 
-TEST(SlantedLines, StepOnePixelPerColumnAndLeaveOutTheEnd) {
-    const auto pixels = PixelsOf(platform::LineAreas({0, 0}, {5, 5}, kSurface));
-    const std::set<std::pair<int, int>> expected = {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}};
-    EXPECT_EQ(pixels, expected);
-    const auto steep = PixelsOf(platform::LineAreas({3, 0}, {4, 10}, kSurface));
-    EXPECT_EQ(steep.size(), 10u);
-    EXPECT_TRUE(steep.count({3, 0}));
-    EXPECT_FALSE(steep.count({4, 10}));
+// The pixels (x, x + shift) of a 45-degree line that lie on the surface.
+Pixels Diagonal(int shift) {
+    Pixels pixels;
+    for (int x = 0; x < kSurface.right; ++x) {
+        if (x + shift >= 0 && x + shift < kSurface.bottom) {
+            pixels.insert({x, x + shift});
+        }
+    }
+    return pixels;
 }
 
-TEST(SlantedLines, AcrossTheWholeRangeVisitOnlyTheSurface) {
+struct Slanted {
+    const char* what;
+    Point from, to;
+    Pixels pixels;
+};
+
+void PrintTo(const Slanted& c, std::ostream* out) {
+    *out << c.what;
+}
+
+// Each step along the major axis moves the minor one by k * run / steps to
+// the nearest pixel, a half step away from the start.
+const Slanted kSlanted[] = {
+    {"diagonal leaves out its end", {0, 0}, {5, 5}, {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}}},
+    {"half step moves on", {0, 0}, {4, 1}, {{0, 0}, {1, 0}, {2, 1}, {3, 1}}},
+    {"half step back moves on", {4, 1}, {0, 0}, {{4, 1}, {3, 1}, {2, 0}, {1, 0}}},
+    {"steep line steps one pixel per row",
+     {3, 0},
+     {4, 10},
+     {{3, 0}, {3, 1}, {3, 2}, {3, 3}, {3, 4}, {4, 5}, {4, 6}, {4, 7}, {4, 8}, {4, 9}}},
+    {"whole range's diagonal crosses the surface", {kMin, kMin}, {kMax, kMax}, Diagonal(0)},
+    // k * run passes 2^63 here; the exact quotient lies just past a half step
+    // below the diagonal, which double precision cannot tell from the half.
+    {"whole range one short of the diagonal", {kMin, kMin}, {kMax, kMax - 1}, Diagonal(-1)},
+};
+
+class SlantedLines : public testing::TestWithParam<Slanted> {};
+
+TEST_P(SlantedLines, RoundEachStepToTheNearestPixelVisitingOnlyTheSurface) {
+    const Slanted& c = GetParam();
     const auto start = std::chrono::steady_clock::now();
-    const auto areas = platform::LineAreas({kMin, kMin}, {kMax, kMax}, kSurface);
+    const auto areas = platform::LineAreas(c.from, c.to, kSurface);
     // Stepping through all 2^32 columns takes far longer than this.
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
-    // The diagonal through the origin crosses the surface at (x, x).
-    const auto pixels = PixelsOf(areas);
-    EXPECT_EQ(pixels.size(), 41u);
-    for (const auto& [x, y] : pixels) {
-        EXPECT_EQ(x, y);
-    }
+    EXPECT_EQ(PixelsOf(areas), c.pixels);
 }
+
+INSTANTIATE_TEST_SUITE_P(Lines, SlantedLines, testing::ValuesIn(kSlanted));
 
 TEST(Frame, LiesOnTheOutermostPixelsWithBottomRightOverTheCorners) {
     constexpr platform::ColorRef tl = 1;

@@ -8,7 +8,8 @@
 
 // Straight lines and the pixels the window system's rule paints for them on a
 // 210 x 41 surface: the start pixel and every pixel up to, but not including,
-// the end; nothing at all far outside. Shared by every backend's tests.
+// the end; nothing at all far outside. Shared by the pixel rules' tests and
+// the window system backend's.
 namespace straight_lines {
 
 inline constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();

@@ -70,8 +70,8 @@ class VersionInformation(unittest.TestCase):
         self.assertEqual(self.root.key, "VS_VERSION_INFO")
         self.assertFalse(self.root.is_text)
         fields = struct.unpack("<13I", self.root.value)
-        a, b, c, d = (int(n) for n in ARGS.version.split("."))
-        high, low = a << 16 | b, c << 16 | d
+        major, minor, build, revision = (int(n) for n in ARGS.version.split("."))
+        high, low = major << 16 | minor, build << 16 | revision
         expected = {
             "signature": 0xFEEF04BD, "structure version": 0x00010000,
             "file version high": high, "file version low": low,

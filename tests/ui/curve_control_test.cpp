@@ -29,7 +29,6 @@ QList<int> CurveRows(const QImage& image, int x, int axis) {
 
 TEST(CurveControl, IsAStaticControlNamedMynew) {
     mynew curve;
-    EXPECT_STREQ(curve.ClassName(), "mynew");
     const QWidget& view = platform::qt::WidgetOf(curve);
     EXPECT_EQ(platform::qt::ClassNameOf(view), "mynew");
     EXPECT_NE(qobject_cast<const QLabel*>(&view), nullptr);

@@ -15,7 +15,15 @@ namespace {
 
 using platform::kIdOk;
 
-const QString kTemplateLabels[] = {"智力周期（33天）", "情绪周期（28天）", "体力周期（23天）"};
+// The text the main dialog's template gives the control with the id.
+QString TemplateText(int id) {
+    for (const platform::ControlTemplate& item : res::kMainDialog.controls) {
+        if (item.id == id) {
+            return QString::fromUtf16(item.text);
+        }
+    }
+    return {};
+}
 
 class StartState : public DialogTest {};
 
@@ -24,9 +32,9 @@ TEST_F(StartState, ShowsTheDefaultDateTemplateLabelsAndNoMarkers) {
     EXPECT_EQ(Edit(IDC_EDIT_YEAR).text(), "1983");
     EXPECT_EQ(Edit(IDC_EDIT_MONTH).text(), "12");
     EXPECT_EQ(Edit(IDC_EDIT_DAY).text(), "30");
-    EXPECT_EQ(LabelText(IDC_LABEL_INTELLECT), kTemplateLabels[0]);
-    EXPECT_EQ(LabelText(IDC_LABEL_EMOTION), kTemplateLabels[1]);
-    EXPECT_EQ(LabelText(IDC_LABEL_PHYSICAL), kTemplateLabels[2]);
+    for (int id : {IDC_LABEL_INTELLECT, IDC_LABEL_EMOTION, IDC_LABEL_PHYSICAL}) {
+        EXPECT_EQ(LabelText(id), TemplateText(id)) << id;
+    }
     for (int id : {IDC_CURVE_INTELLECT, IDC_CURVE_EMOTION, IDC_CURVE_PHYSICAL}) {
         EXPECT_TRUE(MarkerColumns(id).isEmpty()) << id;
     }

@@ -25,9 +25,11 @@ protected:
     explicit Static(std::unique_ptr<Native> native);
 };
 
-// A static control that paints all of itself in OnPaint, registered under a
-// window class name of its own. It paints no background, so its parent's
-// shows wherever it draws nothing.
+// A static control that paints all of itself in OnPaint. It paints no
+// background, so its parent's shows wherever it draws nothing. It carries a
+// window class name of its own, which no backend registers: on Windows it
+// takes over its template's static control, and over Qt the name is a
+// property of its widget.
 class PaintedStatic : public Static {
 public:
     explicit PaintedStatic(const char* className);

@@ -291,13 +291,9 @@ void Dialog::OnSystemCommand(std::uint32_t nID, std::intptr_t) {
 
 void Dialog::OnPaint() {}
 
-// Qt asks no minimized window to paint and drags none, so neither the icon's
-// background nor a drag picture is ever wanted.
+// Qt asks no minimized window to paint, so the icon's background is never
+// wanted.
 void Dialog::SendIconEraseBackground(Surface&) {}
-
-Icon Dialog::OnDragIconQuery() {
-    return {};
-}
 
 void Dialog::Attach(int id, Window& member) {
     for (DialogNative::Control& control : StateOf(*this).controls) {

@@ -155,10 +155,6 @@ void Dialog::OnPaint() {
     DefWindowProcW(GetNative().hwnd, WM_PAINT, 0, 0);
 }
 
-Icon Dialog::OnDragIconQuery() {
-    return {};
-}
-
 void Dialog::Attach(int id, Window& member) {
     if (const HWND control = GetDlgItem(GetNative().hwnd, id)) {
         member.GetNative().Attach(control);

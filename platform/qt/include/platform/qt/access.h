@@ -19,7 +19,7 @@ QDialog& DialogOf(const Dialog& dialog);
 // The control with the id, built now if the dialog has not built it yet.
 QWidget* GetDlgItem(Dialog& dialog, int id);
 
-// The window class a painted static control registered, such as "mynew".
+// The window class name a painted static control carries, such as "mynew".
 QString ClassNameOf(const QWidget& widget);
 
 } // namespace platform::qt

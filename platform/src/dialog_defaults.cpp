@@ -12,4 +12,10 @@ bool Dialog::OnDialogInit() {
     return true;
 }
 
+// No picture of its own, so on Windows the window system picks one; Qt,
+// which drags no minimized window, never asks.
+Icon Dialog::OnDragIconQuery() {
+    return {};
+}
+
 } // namespace platform
