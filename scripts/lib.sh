@@ -31,6 +31,20 @@ QOB_TEST_PACKAGES=(
   shellcheck clang-format debootstrap
 )
 
+# What building the web page adds: Emscripten (its clang, lld, Binaryen and
+# Node.js come with it), the font the page carries a subset of, and
+# pyftsubset with Brotli for WOFF2. python3-fonttools takes SciPy or munkres;
+# naming munkres keeps SciPy, NumPy and Boost (390 MB) off the machine.
+# shellcheck disable=SC2034
+QOB_WEB_PACKAGES=(
+  emscripten fonts-wqy-microhei fonttools python3-brotli python3-munkres
+)
+
+# What the web page's tests add: headless Chromium, driven from Debian's
+# python3.
+# shellcheck disable=SC2034
+QOB_WEB_TEST_PACKAGES=(chromium python3)
+
 qob_as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
@@ -97,4 +111,9 @@ qob_build_fuzz() {
     -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all" \
     -DQOB_WITH_GUI=OFF -DQOB_WITH_BENCH=OFF -DQOB_WITH_TESTS=OFF -DQOB_WITH_FUZZ=ON
+}
+
+# The web page, with the presets: its site lands in build/web/site.
+qob_build_web() {
+  (cd "$QOB_ROOT" && cmake --preset web >/dev/null && cmake --build --preset web)
 }
