@@ -94,12 +94,14 @@ mergeInto(LibraryManager.library, {
       }
     },
 
+    // Closing may blur the menu's focused item, whose handler closes it again.
     closeMenu: function() {
-      const menu = document.querySelector('.menu');
+      const menu = Page.menu;
+      Page.menu = null;
+      Page.menuAt = null;
       if (menu) {
         menu.remove();
       }
-      Page.menuAt = null;
     },
 
     chooseMenuItem: function(window, item) {
@@ -441,12 +443,12 @@ mergeInto(LibraryManager.library, {
 
   vidad_menu_add__deps: ['$Page'],
   vidad_menu_add: function(handle, commandId, text, length) {
-    let menu = document.querySelector('.menu');
+    let menu = Page.pendingMenu;
     if (!menu) {
       menu = document.createElement('div');
       menu.className = 'menu';
       menu.setAttribute('role', 'menu');
-      menu.vidadWindow = handle;
+      Page.pendingMenu = menu;
     }
     if (commandId === 0) {
       const separator = document.createElement('div');
@@ -471,7 +473,6 @@ mergeInto(LibraryManager.library, {
       }
       menu.append(item);
     }
-    Page.pendingMenu = menu;
   },
 
   vidad_menu_show__deps: ['$Page'],
@@ -515,6 +516,7 @@ mergeInto(LibraryManager.library, {
     });
     menu.style.left = at.x + 'px';
     menu.style.top = at.y + 'px';
+    Page.menu = menu;
     window.append(menu);
     items[0].focus();
   },
