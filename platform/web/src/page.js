@@ -201,7 +201,8 @@ mergeInto(LibraryManager.library, {
     window.dataset.template = templateId;
     window.innerHTML = '<div class="titlebar"><img class="icon" alt="" hidden>' +
         '<span class="caption"></span>' +
-        '<button type="button" class="close" aria-label="关闭">✕</button></div>' +
+        '<button type="button" class="close" tabindex="-1" aria-label="关闭">✕</button>' +
+        '</div>' +
         '<div class="client"></div>';
     const caption = window.querySelector('.caption');
     caption.id = 'caption-' + templateId;
