@@ -5,6 +5,7 @@ and none of the extra fields that would carry the packing machine's access
 and change times.
 
 Usage: pack_zip.py OUTPUT.zip FOLDER NAME... (each NAME relative to FOLDER)
+A NAME that is a folder stands for every file under it, in sorted order.
 """
 
 import os
@@ -15,9 +16,21 @@ import zipfile
 STAMP = (2026, 1, 1, 0, 0, 0)
 
 
+def files(folder, name):
+    """NAME, or the files under it when it is a folder, by sorted name."""
+    path = os.path.join(folder, name)
+    if not os.path.isdir(path):
+        return [name]
+    found = []
+    for below, _, names in os.walk(path):
+        relative = os.path.relpath(below, folder)
+        found += [os.path.join(relative, n).replace(os.sep, "/") for n in names]
+    return sorted(found)
+
+
 def pack(output, folder, names):
     with zipfile.ZipFile(output, "w") as archive:
-        for name in names:
+        for name in (f for n in names for f in files(folder, n)):
             entry = zipfile.ZipInfo(name, STAMP)
             entry.compress_type = zipfile.ZIP_DEFLATED
             entry.external_attr = 0o644 << 16
