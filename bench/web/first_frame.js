@@ -2,7 +2,9 @@
 // benchFirstFrame with the time, in ms from navigation, of the first
 // animation frame in which a shown canvas holds the curve frame colour
 // #001400. A frame's callbacks run just before it is painted, so what a
-// canvas holds then is on that frame. The canvases are read through a copy,
+// canvas holds then is on that frame; the time is taken as the callback
+// starts, not from its argument, which is when the frame was due and may
+// come before a long task that drew the canvas. The canvases are read through a copy,
 // so that the page's own drawing contexts are never touched.
 (() => {
   const copy = new OffscreenCanvas(1, 1).getContext("2d", { willReadFrequently: true });
@@ -22,9 +24,10 @@
     return false;
   }
 
-  function onFrame(time) {
+  function onFrame() {
+    const now = performance.now();
     if ([...document.getElementsByTagName("canvas")].some(holdsFrameColour)) {
-      benchFirstFrame(String(time));
+      benchFirstFrame(String(now));
     } else {
       requestAnimationFrame(onFrame);
     }
