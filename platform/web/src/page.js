@@ -94,13 +94,22 @@ mergeInto(LibraryManager.library, {
       }
     },
 
-    // Closing may blur the menu's focused item, whose handler closes it again.
+    // The focus goes back to the control that had it before the menu
+    // opened, unless a click has put it elsewhere. Closing may blur the
+    // menu's focused item, whose handler closes it again.
     closeMenu: function() {
       const menu = Page.menu;
+      const back = Page.menuReturn;
       Page.menu = null;
+      Page.menuReturn = null;
       Page.menuAt = null;
-      if (menu) {
-        menu.remove();
+      if (!menu) {
+        return;
+      }
+      const hadFocus = menu.contains(document.activeElement);
+      menu.remove();
+      if (back && (hadFocus || document.activeElement === document.body)) {
+        back.focus();
       }
     },
 
@@ -499,7 +508,6 @@ mergeInto(LibraryManager.library, {
       const chosen = items.find((item) => item.dataset.key === event.key.toLowerCase());
       if (event.key === 'Escape') {
         Page.closeMenu();
-        window.focus();
       } else if (event.key === 'Enter' && current >= 0) {
         Page.chooseMenuItem(handle, items[current]);
       } else if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
@@ -518,6 +526,7 @@ mergeInto(LibraryManager.library, {
     menu.style.left = at.x + 'px';
     menu.style.top = at.y + 'px';
     Page.menu = menu;
+    Page.menuReturn = document.activeElement;
     window.append(menu);
     items[0].focus();
   },
