@@ -39,6 +39,8 @@ class Browser:
         self._next_id = 0
         self._buffer = b""
         self._events = []
+        # Events handed to a function as they come instead of being kept.
+        self.listeners = {}
         commands_read, self._commands = os.pipe()
         self._answers, answers_write = os.pipe()
         commands_read = _child_end(commands_read)
@@ -88,7 +90,7 @@ class Browser:
         while True:
             message = self._read(deadline, f"an answer to {method}")
             if message.get("id") != sent:
-                self._events.append(message)
+                self._keep(message)
                 continue
             if "error" in message:
                 raise ProtocolError(f"{method}: {message['error'].get('message')}")
@@ -102,7 +104,14 @@ class Browser:
                 if event.get("method") == method and event.get("sessionId") == session:
                     self._events.remove(event)
                     return event.get("params", {})
-            self._events.append(self._read(deadline, f"the event {method}"))
+            self._keep(self._read(deadline, f"the event {method}"))
+
+    def _keep(self, event):
+        listener = self.listeners.get(event.get("method"))
+        if listener:
+            listener(event.get("params", {}))
+        else:
+            self._events.append(event)
 
     def drop_events(self):
         self._events.clear()

@@ -1,9 +1,11 @@
-"""The main dialog's boxes, menu and keys in the page: a bad date brings the
-error box and changes nothing, a field takes typed digits only, the context
-menu opens the About box, and Escape ends the program."""
+"""The main dialog's boxes, menu and keys in the page: Enter on the fresh
+dialog presses 确定, a bad date brings the error box and changes nothing, a
+field takes typed digits only, the context menu opens the About box, and
+Escape ends the program."""
 
 import harness
-from harness import ABOUT, ERROR_BOX, LABELS, LABELS_BEFORE, MAIN, MONTH, OK, SHIFT, YEAR
+from harness import ABOUT, ERROR_BOX, LABELS, LABELS_AFTER, LABELS_BEFORE, MAIN, MONTH, OK, SHIFT
+from harness import YEAR
 
 MENU = 'div.menu[role="menu"]'
 ABOUT_ITEM = f'{MENU} [role="menuitem"][data-command="16"]'
@@ -14,14 +16,20 @@ BAD_DATES = [
 ]
 
 
+def enter_on_the_fresh_dialog_presses_ok(page):
+    page.load()
+    page.expect("program state after Enter on the fresh dialog", page.key("Enter"), "waiting")
+    page.expect("labels after Enter on the fresh dialog", page.texts(LABELS), LABELS_AFTER)
+
+
 def bad_date_brings_the_error_box(page, description, field, text):
     page.load()
     page.paste(field, text)
-    page.focus(OK)
     page.key("Enter")
     if not page.check(f"{description} opens the error box", page.shown(ERROR_BOX)):
         return
-    page.expect(f"error box text after {description}", page.text(f"{ERROR_BOX} p.text"), "输入有误，请重新输入！")
+    text = page.text(f"{ERROR_BOX} p.text")
+    page.expect(f"error box text after {description}", text, "输入有误，请重新输入！")
     page.key("Enter")
     page.check(f"Enter closes the error box after {description}", not page.shown(ERROR_BOX))
     page.expect(f"labels after {description}", page.texts(LABELS), LABELS_BEFORE)
@@ -29,7 +37,6 @@ def bad_date_brings_the_error_box(page, description, field, text):
 
 def fields_take_typed_digits_only(page):
     page.paste(YEAR, "")
-    page.focus(YEAR)
     page.type("1a9 x8-3")
     page.expect("the year field after typing 1a9 x8-3", page.value(YEAR), "1983")
 
@@ -67,13 +74,13 @@ def menu_opens_the_about_box(page, opened_by, open_menu, chosen_by, choose):
 
 def escape_ends_the_program(page):
     page.load()
-    page.focus(OK)
     page.expect("program state after Escape", page.key("Escape"), "ended")
     page.check("main dialog gone after Escape", not page.shown(MAIN))
     page.check("restart button shown after Escape", page.shown("#restart"))
 
 
 def run(page):
+    enter_on_the_fresh_dialog_presses_ok(page)
     for case in BAD_DATES:
         bad_date_brings_the_error_box(page, *case)
     fields_take_typed_digits_only(page)

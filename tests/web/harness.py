@@ -50,7 +50,7 @@ LABELS = [f'{MAIN} [data-id="{n}"]' for n in (1012, 1013, 1014)]
 CURVES = [f'{MAIN} canvas[data-id="{n}"]' for n in (1000, 1001, 1002)]
 
 # The default date 1983-12-30 on the fixed today.
-LABELS_BEFORE = ["智力周期（33天）", "情绪周期（33天）", "体力周期（33天）"]
+LABELS_BEFORE = ["智力周期（33天）", "情绪周期（28天）", "体力周期（23天）"]
 LABELS_AFTER = [
     "智力周期（32天）第490个周期",
     "情绪周期（28天）第560个周期",
@@ -66,6 +66,11 @@ _KEYS = {
     "ContextMenu": ("ContextMenu", 93, ""),
 }
 SHIFT = 8
+
+
+def _element(selector):
+    """The expression for the first element that matches, in the page."""
+    return f"document.querySelector({json.dumps(selector)})"
 
 
 def _key_event(name):
@@ -109,11 +114,26 @@ class WebPage:
         self.passed = 0
         self.failed = 0
         self.scale = 1
+        self.uncaught = []
         self.tab = cdp.Page(browser)
         self.tab.call("Page.enable")
         self.tab.call("Page.addScriptToEvaluateOnNewDocument", {"source": FIXED_TODAY})
         # A headless tab has no focus of its own, and keys go to the focused one.
         self.tab.call("Emulation.setFocusEmulationEnabled", {"enabled": True})
+        self.console = open(os.path.join(folder, "console.log"), "w", encoding="utf-8")
+        browser.listeners["Runtime.consoleAPICalled"] = self._log_console
+        browser.listeners["Runtime.exceptionThrown"] = self._log_exception
+        self.tab.call("Runtime.enable")
+
+    def _log_console(self, params):
+        args = " ".join(str(a.get("value", a.get("description"))) for a in params.get("args", []))
+        print(f"{params.get('type')}: {args}", file=self.console, flush=True)
+
+    def _log_exception(self, params):
+        details = params.get("exceptionDetails", {})
+        text = details.get("exception", {}).get("description") or details.get("text")
+        self.uncaught.append(text.splitlines()[0])
+        print(f"uncaught: {text}", file=self.console, flush=True)
 
     def check(self, description, ok, detail=""):
         if ok:
@@ -164,39 +184,35 @@ class WebPage:
 
     def shown(self, selector):
         """Whether an element matches and takes room on the page."""
-        return self.js(
-            f"(() => {{ const e = document.querySelector({json.dumps(selector)});"
-            " return !!e && e.getClientRects().length > 0; })()"
-        )
+        return self.js(f"(e => !!e && e.getClientRects().length > 0)({_element(selector)})")
 
     def text(self, selector):
-        return self.js(f"document.querySelector({json.dumps(selector)})?.textContent ?? null")
+        return self.js(f"{_element(selector)}?.textContent ?? null")
 
     def value(self, selector):
-        return self.js(f"document.querySelector({json.dumps(selector)}).value")
+        return self.js(f"{_element(selector)}.value")
 
     def texts(self, selectors):
         return [self.text(s) for s in selectors]
 
     def all_texts(self, selector):
         """The texts of every element that matches."""
-        return self.js(f"[...document.querySelectorAll({json.dumps(selector)})].map(e => e.textContent)")
+        every = f"document.querySelectorAll({json.dumps(selector)})"
+        return self.js(f"[...{every}].map(e => e.textContent)")
 
     def rect(self, selector):
         """The element's box in CSS pixels of the page, as left, top, right, bottom."""
-        box = self.js(
-            f"(() => {{ const r = document.querySelector({json.dumps(selector)}).getBoundingClientRect();"
-            " return [r.left, r.top, r.right, r.bottom]; })()"
-        )
-        return tuple(box)
+        edges = "r => [r.left, r.top, r.right, r.bottom]"
+        return tuple(self.js(f"({edges})({_element(selector)}.getBoundingClientRect())"))
 
     def focus(self, selector):
-        self.js(f"document.querySelector({json.dumps(selector)}).focus()")
+        self.js(f"{_element(selector)}.focus()")
 
     def key(self, name, modifiers=0):
         event = _key_event(name)
         event["modifiers"] = modifiers
-        self.tab.call("Input.dispatchKeyEvent", {**event, "type": "keyDown" if event["text"] else "rawKeyDown"})
+        down = "keyDown" if event["text"] else "rawKeyDown"
+        self.tab.call("Input.dispatchKeyEvent", {**event, "type": down})
         self.tab.call("Input.dispatchKeyEvent", {**event, "type": "keyUp", "text": ""})
         return self.settled()
 
@@ -208,18 +224,19 @@ class WebPage:
         """A click in the element's middle, or at OFFSET (x, y) from its
         top-left corner."""
         left, top, right, bottom = self.rect(selector)
-        x, y = (left + offset[0], top + offset[1]) if offset else ((left + right) / 2, (top + bottom) / 2)
-        at = {"x": x, "y": y, "button": button, "clickCount": 1}
+        x, y = offset or ((right - left) / 2, (bottom - top) / 2)
+        at = {"x": left + x, "y": top + y, "button": button, "clickCount": 1}
         self.tab.call("Input.dispatchMouseEvent", {**at, "type": "mousePressed"})
         self.tab.call("Input.dispatchMouseEvent", {**at, "type": "mouseReleased"})
         return self.settled()
 
     def paste(self, selector, text):
         """Puts the text in the field whole, as a paste does, past any
-        filter on typed characters."""
+        filter on typed characters; the field keeps the focus."""
+        pasted = f"{{bubbles: true, inputType: 'insertFromPaste', data: {json.dumps(text)}}}"
         self.js(
-            f"(() => {{ const e = document.querySelector({json.dumps(selector)}); e.value = {json.dumps(text)};"
-            f" e.dispatchEvent(new InputEvent('input', {{bubbles: true, inputType: 'insertFromPaste', data: {json.dumps(text)}}})); }})()"
+            f"(e => {{ e.focus(); e.value = {json.dumps(text)};"
+            f" e.dispatchEvent(new InputEvent('input', {pasted})); }})({_element(selector)})"
         )
 
     def screenshot(self, name):
@@ -248,6 +265,7 @@ def main(test, extra_args=()):
     try:
         page = WebPage(browser, site, folder, args)
         test(page)
+        page.expect("uncaught exceptions in the page", page.uncaught, [])
     except Exception:  # a hang or a protocol fault is one more failure
         traceback.print_exc()
         if page:
@@ -255,10 +273,12 @@ def main(test, extra_args=()):
     finally:
         browser.close()
         site.stop()
+        if page:
+            page.console.close()
     passed, failed = (page.passed, page.failed) if page else (0, 1)
     print(f"{passed} passed, {failed} failed")
     if failed or os.environ.get("WEB_TEST_KEEP"):
-        print(f"screenshots and the browser's log kept in {folder}")
+        print(f"screenshots, the page's console and the browser's log kept in {folder}")
     else:
         shutil.rmtree(folder)
     sys.exit(1 if failed else 0)
