@@ -4,11 +4,13 @@
 
 namespace platform {
 
-// The toolkit's application object as the program wants it: no desktop
+// The program's hold on the window system for its whole run. Each backend
+// prepares what its dialogs need before the first exists: over Qt no desktop
 // platform theme (the dialogs keep their light colours in a dark desktop
 // theme, and start-up pays for no theme it does not use), the desktop entry's
-// name for the window system, the dialogs' font family as the default and
-// the toolkit's own texts in simplified Chinese.
+// name, the dialogs' font family as the default and Qt's own texts in
+// simplified Chinese; in the page the dialog font, loaded, and when the
+// program has returned, the page's word that it ended.
 class Application {
 public:
     Application(int& argc, char** argv);

@@ -92,7 +92,7 @@ void ApplyStatic(QLabel& label, const ControlTemplate& item, const QRect& area) 
 void ApplyTemplate(Dialog& dialog, QWidget& widget, const ControlTemplate& item) {
     DialogNative& state = StateOf(dialog);
     widget.setParent(&state.Widget());
-    const QRect area = MapDialogRect(item.rect, state.base);
+    const QRect area = MapDialogQRect(item.rect, state.base);
     widget.setGeometry(area);
     if (auto* button = qobject_cast<QPushButton*>(&widget)) {
         ApplyButton(*button, item);
@@ -126,7 +126,7 @@ void SetUpWindow(DialogNative& state) {
     widget.setFont(DialogFont(dialog));
     state.base = BaseUnitsOf(widget.font());
     // No template has a sizing border: every dialog keeps its size.
-    widget.setFixedSize(MapDialogRect({0, 0, dialog.width, dialog.height}, state.base).size());
+    widget.setFixedSize(MapDialogQRect({0, 0, dialog.width, dialog.height}, state.base).size());
 }
 
 // The controls no member took over are built once the members are bound,

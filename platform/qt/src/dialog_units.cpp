@@ -9,13 +9,6 @@ namespace {
 
 constexpr std::u16string_view kShellDialogFont = u"MS Shell Dlg";
 
-// a * b / c rounded to nearest, halves away from zero.
-int MulDiv(int a, int b, int c) {
-    const long long product = static_cast<long long>(a) * b;
-    const long long half = c / 2;
-    return static_cast<int>(product >= 0 ? (product + half) / c : (product - half) / c);
-}
-
 } // namespace
 
 QFont DialogFont(const DialogTemplate& dialog) {
@@ -27,14 +20,14 @@ QFont DialogFont(const DialogTemplate& dialog) {
 
 BaseUnits BaseUnitsOf(const QFont& font) {
     const QFontMetrics metrics(font);
-    const int w52 = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return {(w52 / 26 + 1) / 2, metrics.height()};
+    return BaseUnitsFrom(metrics.horizontalAdvance(QStringLiteral(
+                             "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")),
+                         metrics.height());
 }
 
-QRect MapDialogRect(const DialogUnitRect& rect, const BaseUnits& base) {
-    return QRect(MulDiv(rect.x, base.x, 4), MulDiv(rect.y, base.y, 8),
-                 MulDiv(rect.width, base.x, 4), MulDiv(rect.height, base.y, 8));
+QRect MapDialogQRect(const DialogUnitRect& rect, const BaseUnits& base) {
+    const Rect r = MapDialogRect(rect, base);
+    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 } // namespace platform

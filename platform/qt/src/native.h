@@ -1,10 +1,11 @@
 #pragma once
 
+#include "icon_size.h"
+#include "listed_system_menu.h"
 #include "platform/controls.h"
 #include "platform/dialog.h"
 #include "platform/qt/dialog_units.h"
 #include "platform/resources.h"
-#include "platform/system_menu.h"
 
 #include <QDialog>
 #include <QIcon>
@@ -53,26 +54,11 @@ struct DialogNative : Window::Native {
     bool created = false;
 };
 
-// The toolkit cannot extend the window manager's menu, so the dialog keeps
-// its own and builds the menu Qt shows from these entries when it is first
-// opened; a dialog that never opens it pays nothing for it at start-up.
-struct SystemMenu::Native {
-    struct Entry {
-        std::uint32_t commandId; // 0 for a separator
-        std::u16string text;
-    };
-
-    std::vector<Entry> entries;
-};
-
 struct Icon::Native {
     QIcon icon;
 };
 
 // The icon group with the id as Qt's icon.
 QIcon LoadQIcon(int id);
-
-// The standard icon size in pixels.
-inline constexpr int kIconSize = 32;
 
 } // namespace platform

@@ -1,17 +1,12 @@
 #pragma once
 
 #include "platform/dialog_template.h"
+#include "platform/dialog_units.h"
 
 #include <QFont>
 #include <QRect>
 
 namespace platform {
-
-// Pixels per 4 horizontal and per 8 vertical dialog units.
-struct BaseUnits {
-    int x = 0;
-    int y = 0;
-};
 
 // The family of the dialogs' text on every system.
 inline constexpr char kDialogFontFamily[] = "WenQuanYi Micro Hei";
@@ -20,12 +15,10 @@ inline constexpr char kDialogFontFamily[] = "WenQuanYi Micro Hei";
 // One family on every system keeps the dialog's geometry whatever the locale.
 QFont DialogFont(const DialogTemplate& dialog);
 
-// Base units as the window system derives them from a dialog font: the
-// average width of the 52 Latin letters, rounded, and the font's height.
+// Base units as the window system derives them from a dialog font.
 BaseUnits BaseUnitsOf(const QFont& font);
 
-// Position and size converted each on its own, rounded to nearest with
-// halves away from zero, as the window system's dialog manager does.
-QRect MapDialogRect(const DialogUnitRect& rect, const BaseUnits& base);
+// The dialog-unit rectangle in pixels, as Qt's rectangle.
+QRect MapDialogQRect(const DialogUnitRect& rect, const BaseUnits& base);
 
 } // namespace platform

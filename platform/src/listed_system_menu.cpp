@@ -1,6 +1,6 @@
-#include "platform/system_menu.h"
+#include "listed_system_menu.h"
 
-#include "native.h"
+#include "platform/system_menu.h"
 
 namespace platform {
 

@@ -1,6 +1,5 @@
+#include "icon_size.h"
 #include "platform/system_metrics.h"
-
-#include "native.h"
 
 namespace platform {
 
