@@ -61,7 +61,8 @@ def menu_opens_the_about_box(page, opened_by, open_menu, chosen_by, choose):
     page.load()
     open_menu(page)
     items = page.all_texts(f"{MENU} [role=menuitem]")
-    page.expect(f"menu items after {opened_by}", items, ["关闭(C)", "关于vidad(A)..."])
+    if not page.expect(f"menu items after {opened_by}", items, ["关闭(C)", "关于vidad(A)..."]):
+        return
     choose(page)
     if not page.check(f"{chosen_by} on the About item opens the About box", page.shown(ABOUT)):
         return

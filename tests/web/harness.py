@@ -5,7 +5,9 @@ time, keys and clicks as a person gives them, and the tally.
 A test program is a function of a WebPage, handed to main(); each check
 prints "ok: ..." or "FAIL: ...", the program ends with "N passed, N failed"
 and exits non-zero on a failure. What a failed run saw stays in a folder
-named on the way out.
+named on the way out (WEB_TEST_KEEP=1 keeps it after a pass too).
+
+    /usr/bin/python3 tests/web/NAME_test.py build/web/site [ARG...]
 """
 
 import argparse
