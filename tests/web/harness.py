@@ -27,6 +27,7 @@ import cdp
 # Seconds any one wait may take: a hang guard, not a measure of speed.
 TIMEOUT = 20
 
+FIXED_DAY = "Mon Dec 07 2026"
 # Replaces Date before the page's scripts run, for `new Date()`, `Date()`
 # and `Date.now()` alike; a Date with arguments stays what it was.
 FIXED_TODAY = """(() => {
@@ -59,13 +60,13 @@ LABELS_AFTER = [
     "体力周期（23天）第681个周期",
 ]
 
-# Keys by their DOM names, as Input.dispatchKeyEvent wants them.
+# Keys by their DOM names, as Input.dispatchKeyEvent wants them: code,
+# Windows key code and the text typed.
 _KEYS = {
     "Enter": ("Enter", 13, "\r"),
     "Escape": ("Escape", 27, ""),
-    "Tab": ("Tab", 9, ""),
     "F10": ("F10", 121, ""),
-    "ContextMenu": ("ContextMenu", 93, ""),
+    " ": ("Space", 32, " "),
 }
 SHIFT = 8
 
@@ -76,11 +77,13 @@ def _element(selector):
 
 
 def _key_event(name):
+    """A key of the table, an ASCII digit or a lowercase ASCII letter."""
     if name in _KEYS:
         code, vk, text = _KEYS[name]
-        return {"key": name, "code": code, "windowsVirtualKeyCode": vk, "text": text}
-    code = f"Digit{name}" if name.isdigit() else f"Key{name.upper()}"
-    return {"key": name, "code": code, "windowsVirtualKeyCode": ord(name.upper()), "text": name}
+    else:
+        code = f"Digit{name}" if name.isdigit() else f"Key{name.upper()}"
+        vk, text = ord(name.upper()), name
+    return {"key": name, "code": code, "windowsVirtualKeyCode": vk, "text": text}
 
 
 class _QuietHandler(http.server.SimpleHTTPRequestHandler):
@@ -159,6 +162,9 @@ class WebPage:
         self.tab.call("Page.navigate", {"url": self.site.url})
         self.tab.wait_event("Page.loadEventFired")
         self.browser.drop_events()
+        today = self.js("[new Date(), new Date(Date.now()), Date()].map(d => String(d).slice(0, 15))")
+        if today != [FIXED_DAY] * 3:
+            raise RuntimeError(f"today in the page is {today}, not {FIXED_DAY}")
         return self.settled()
 
     def reload(self):
@@ -259,6 +265,7 @@ def main(test, extra_args=()):
     args = parser.parse_args()
     if not os.path.isfile(os.path.join(args.site, "index.html")):
         print(f"FAIL: no index.html in {args.site}: build the web preset first")
+        print("0 passed, 1 failed")
         sys.exit(1)
     folder = tempfile.mkdtemp(prefix="vidad-web-test.")
     site = Site(args.site)
