@@ -75,7 +75,8 @@ def menu_opens_the_about_box(page, opened_by, open_menu, chosen_by, choose):
         # The keys go back to the main dialog, where 确定 had the focus.
         page.key("Enter")
         after = page.texts(LABELS)
-        page.expect(f"labels after Enter once the About box closed ({chosen_by})", after, LABELS_AFTER)
+        closed = f"once the About box closed ({chosen_by})"
+        page.expect(f"labels after Enter {closed}", after, LABELS_AFTER)
 
 
 def escape_ends_the_program(page):

@@ -162,7 +162,8 @@ class WebPage:
         self.tab.call("Page.navigate", {"url": self.site.url})
         self.tab.wait_event("Page.loadEventFired")
         self.browser.drop_events()
-        today = self.js("[new Date(), new Date(Date.now()), Date()].map(d => String(d).slice(0, 15))")
+        dates = "[new Date(), new Date(Date.now()), Date()]"
+        today = self.js(f"{dates}.map(d => String(d).slice(0, 15))")
         if today != [FIXED_DAY] * 3:
             raise RuntimeError(f"today in the page is {today}, not {FIXED_DAY}")
         return self.settled()
