@@ -1,7 +1,8 @@
 """The page's three curves, pixel for pixel, at device scale factors 1, 1.25
 and 2: without markers in the fresh dialog, and with the default date's
-markers after Enter, each against what curve_reference_png draws for the
-canvas's device rectangle over the dialog's face colour."""
+markers after Enter, and after a zoom of the page that shows them, each
+against what curve_reference_png draws for the canvas's device rectangle
+over the dialog's face colour."""
 
 import math
 import os
@@ -65,6 +66,8 @@ def run(page):
         page.key("Enter")
         if page.expect(f"labels at scale {scale} after Enter", page.texts(LABELS), LABELS_AFTER):
             curves_match(page, "after Enter", [1, 2, 3], MARKED_DAYS)
+    page.zoom(1.25)
+    curves_match(page, "after a zoom", [1, 2, 3], MARKED_DAYS)
 
 
 if __name__ == "__main__":

@@ -168,6 +168,17 @@ class WebPage:
             raise RuntimeError(f"today in the page is {today}, not {FIXED_DAY}")
         return self.settled()
 
+    def zoom(self, scale):
+        """The loaded page at another device scale factor, as a zoom gives it,
+        once the page has drawn a frame at it and the program waits again."""
+        self.scale = scale
+        self.tab.call(
+            "Emulation.setDeviceMetricsOverride",
+            {"width": 800, "height": 600, "deviceScaleFactor": scale, "mobile": False},
+        )
+        self.js("new Promise(resolve => requestAnimationFrame(() => requestAnimationFrame(resolve)))")
+        return self.settled()
+
     def reload(self):
         self.tab.call("Page.reload")
         self.tab.wait_event("Page.loadEventFired")

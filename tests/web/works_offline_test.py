@@ -1,6 +1,7 @@
-"""The page comes back with no server: once its service worker is active,
-a reload with the server stopped and the browser's HTTP cache off still
-starts the program and shows the main dialog, served by the worker."""
+"""The page can be installed, and comes back with no server: once its
+service worker is active, a reload with the server stopped and the
+browser's HTTP cache off still starts the program and shows the main
+dialog, served by the worker."""
 
 import harness
 from harness import MAIN
@@ -8,6 +9,11 @@ from harness import MAIN
 
 def run(page):
     page.load()
+    page.expect(
+        "reasons the page cannot be installed",
+        page.tab.call("Page.getInstallabilityErrors")["installabilityErrors"],
+        [],
+    )
     page.check(
         "a service worker active after the first load",
         page.js(
