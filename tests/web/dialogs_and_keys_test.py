@@ -1,5 +1,5 @@
 """The main dialog's boxes, menu and keys in the page: Enter on the fresh
-dialog presses 确定, a bad date brings the error box and changes nothing, a
+dialog, and after a click on its face or beside it, presses 确定, a bad date brings the error box and changes nothing, a
 field takes typed digits only, the context menu opens the About box, which
 hands the keys back to the main dialog when it closes, and Escape ends the
 program."""
@@ -17,10 +17,25 @@ BAD_DATES = [
 ]
 
 
-def enter_on_the_fresh_dialog_presses_ok(page):
+# Where a click may land before Enter without taking the keys from the
+# dialog: nowhere, on the dialog's face (确定 keeps the focus) and beside
+# the dialog.
+BEFORE_ENTER = [
+    ("on the fresh dialog", None),
+    ("after a click on the dialog's face", (MAIN + " .client", (5, 232))),
+    ("after a click beside the dialog", ("#desktop", (5, 5))),
+]
+
+
+def enter_presses_ok(page, when, click):
     page.load()
-    page.expect("program state after Enter on the fresh dialog", page.key("Enter"), "waiting")
-    page.expect("labels after Enter on the fresh dialog", page.texts(LABELS), LABELS_AFTER)
+    if click:
+        page.click(click[0], offset=click[1])
+    if click and click[0] != "#desktop":
+        focused = page.js("document.activeElement.dataset.id")
+        page.expect(f"control with the focus {when}", focused, "1")
+    page.expect(f"program state after Enter {when}", page.key("Enter"), "waiting")
+    page.expect(f"labels after Enter {when}", page.texts(LABELS), LABELS_AFTER)
 
 
 def bad_date_brings_the_error_box(page, description, field, text):
@@ -87,7 +102,8 @@ def escape_ends_the_program(page):
 
 
 def run(page):
-    enter_on_the_fresh_dialog_presses_ok(page)
+    for case in BEFORE_ENTER:
+        enter_presses_ok(page, *case)
     for case in BAD_DATES:
         bad_date_brings_the_error_box(page, *case)
     fields_take_typed_digits_only(page)

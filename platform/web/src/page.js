@@ -177,12 +177,20 @@ mergeInto(LibraryManager.library, {
     });
   },
 
-  vidad_wait_fonts__deps: ['$Page'],
-  vidad_wait_fonts: function() {
+  vidad_start_page__deps: ['$Page'],
+  vidad_start_page: function() {
     return Asyncify.handleSleep((wakeUp) => {
       Page.setState('loading');
       addEventListener('resize', Page.repaintAll);
       Page.watchRatio();
+      // Keys that reach no control, as after a click beside the dialog, go
+      // to the topmost window, which on a desktop would have kept the focus.
+      document.addEventListener('keydown', (event) => {
+        const windows = document.querySelectorAll('dialog.window[open]');
+        if (event.target === document.body && windows.length) {
+          Page.onKeyDown(windows[windows.length - 1], event);
+        }
+      });
       document.fonts.load(Page.font(12), '确定').then(() => wakeUp(0), () => wakeUp(0));
     });
   },
@@ -226,6 +234,13 @@ mergeInto(LibraryManager.library, {
     window.addEventListener('cancel', (event) => event.preventDefault());
     window.querySelector('.close').addEventListener(
         'click', () => Page.post(2, handle, 0xF060));
+    // A click on the window's face leaves the focus where it is, as a
+    // dialog's background takes no focus.
+    window.addEventListener('mousedown', (event) => {
+      if (!event.target.closest('button, input, [role=menuitem]')) {
+        event.preventDefault();
+      }
+    });
     window.addEventListener('contextmenu', (event) => {
       event.preventDefault();
       Page.askMenu(handle, event.clientX, event.clientY);
