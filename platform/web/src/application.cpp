@@ -9,7 +9,7 @@ namespace platform {
 // so the program starts once it is there. When the application goes, the
 // program has returned, and the page says so.
 struct Application::Native {
-    Native() { vidad_wait_fonts(); }
+    Native() { vidad_start_page(); }
     ~Native() { vidad_program_ended(); }
     Native(const Native&) = delete;
     Native& operator=(const Native&) = delete;

@@ -10,8 +10,9 @@ extern "C" {
 
 // Sleeps until the next event; fills kind, window and argument.
 void vidad_wait_event(std::int32_t* event);
-// Sleeps until the dialog font is ready to measure and draw.
-void vidad_wait_fonts();
+// Sets the page up for the program, then sleeps until the dialog font is
+// ready to measure and draw.
+void vidad_start_page();
 
 // The fonts' own measures, in CSS pixels: the 52 Latin letters' advance
 // and the height of a line, in the dialog font at `pixelSize`.

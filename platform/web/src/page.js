@@ -94,13 +94,22 @@ mergeInto(LibraryManager.library, {
       }
     },
 
-    // Closing may blur the menu's focused item, whose handler closes it again.
+    // The focus goes back to the control that had it before the menu
+    // opened, unless a click has put it elsewhere. Closing may blur the
+    // menu's focused item, whose handler closes it again.
     closeMenu: function() {
       const menu = Page.menu;
+      const back = Page.menuReturn;
       Page.menu = null;
+      Page.menuReturn = null;
       Page.menuAt = null;
-      if (menu) {
-        menu.remove();
+      if (!menu) {
+        return;
+      }
+      const hadFocus = menu.contains(document.activeElement);
+      menu.remove();
+      if (back && (hadFocus || document.activeElement === document.body)) {
+        back.focus();
       }
     },
 
@@ -168,12 +177,20 @@ mergeInto(LibraryManager.library, {
     });
   },
 
-  vidad_wait_fonts__deps: ['$Page'],
-  vidad_wait_fonts: function() {
+  vidad_start_page__deps: ['$Page'],
+  vidad_start_page: function() {
     return Asyncify.handleSleep((wakeUp) => {
       Page.setState('loading');
       addEventListener('resize', Page.repaintAll);
       Page.watchRatio();
+      // Keys that reach no control, as after a click beside the dialog, go
+      // to the topmost window, which on a desktop would have kept the focus.
+      document.addEventListener('keydown', (event) => {
+        const windows = document.querySelectorAll('dialog.window[open]');
+        if (event.target === document.body && windows.length) {
+          Page.onKeyDown(windows[windows.length - 1], event);
+        }
+      });
       document.fonts.load(Page.font(12), '确定').then(() => wakeUp(0), () => wakeUp(0));
     });
   },
@@ -217,6 +234,13 @@ mergeInto(LibraryManager.library, {
     window.addEventListener('cancel', (event) => event.preventDefault());
     window.querySelector('.close').addEventListener(
         'click', () => Page.post(2, handle, 0xF060));
+    // A click on the window's face leaves the focus where it is, as a
+    // dialog's background takes no focus.
+    window.addEventListener('mousedown', (event) => {
+      if (!event.target.closest('button, input, [role=menuitem]')) {
+        event.preventDefault();
+      }
+    });
     window.addEventListener('contextmenu', (event) => {
       event.preventDefault();
       Page.askMenu(handle, event.clientX, event.clientY);
@@ -499,7 +523,6 @@ mergeInto(LibraryManager.library, {
       const chosen = items.find((item) => item.dataset.key === event.key.toLowerCase());
       if (event.key === 'Escape') {
         Page.closeMenu();
-        window.focus();
       } else if (event.key === 'Enter' && current >= 0) {
         Page.chooseMenuItem(handle, items[current]);
       } else if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
@@ -518,6 +541,7 @@ mergeInto(LibraryManager.library, {
     menu.style.left = at.x + 'px';
     menu.style.top = at.y + 'px';
     Page.menu = menu;
+    Page.menuReturn = document.activeElement;
     window.append(menu);
     items[0].focus();
   },
