@@ -152,13 +152,17 @@ class WebPage:
     def expect(self, description, actual, wanted):
         return self.check(description, actual == wanted, f"got {actual!r}, expected {wanted!r}")
 
-    def load(self, scale=1):
-        """A fresh page at that device scale factor, once the program waits."""
+    def _set_scale(self, scale):
+        """The viewport, 800 x 600 CSS pixels, at that device scale factor."""
         self.scale = scale
         self.tab.call(
             "Emulation.setDeviceMetricsOverride",
             {"width": 800, "height": 600, "deviceScaleFactor": scale, "mobile": False},
         )
+
+    def load(self, scale=1):
+        """A fresh page at that device scale factor, once the program waits."""
+        self._set_scale(scale)
         self.tab.call("Page.navigate", {"url": self.site.url})
         self.tab.wait_event("Page.loadEventFired")
         self.browser.drop_events()
@@ -171,11 +175,7 @@ class WebPage:
     def zoom(self, scale):
         """The loaded page at another device scale factor, as a zoom gives it,
         once the page has drawn a frame at it and the program waits again."""
-        self.scale = scale
-        self.tab.call(
-            "Emulation.setDeviceMetricsOverride",
-            {"width": 800, "height": 600, "deviceScaleFactor": scale, "mobile": False},
-        )
+        self._set_scale(scale)
         self.js("new Promise(resolve => requestAnimationFrame(() => requestAnimationFrame(resolve)))")
         return self.settled()
 

@@ -115,9 +115,7 @@ void Dispatch(DialogNative& state, const web::PageEvent& event) {
 Dialog::Dialog(const DialogTemplate& dialogTemplate, Window*)
     : Window(std::make_unique<DialogNative>(*this, dialogTemplate)) {}
 
-Dialog::~Dialog() {
-    web::RemoveEventTarget(StateOf(*this).element);
-}
+Dialog::~Dialog() = default;
 
 // The window goes when its run ends, as a dialog's window does.
 int Dialog::DoModal() {
