@@ -1,3 +1,5 @@
+#include "platform/qt/process_end.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -8,5 +10,7 @@ int main(int argc, char** argv) {
     }
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
+    const int status = RUN_ALL_TESTS();
+    platform::EndBeforeWaylandTeardown(status);
+    return status;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/common_controls.h"
 #include "platform/qt/dialog_units.h"
+#include "platform/qt/process_end.h"
 #include "platform/qt/translations.h"
 
 #include <QApplication>
@@ -42,6 +43,9 @@ void InitCommonControls() {}
 
 Application::Application(int& argc, char** argv) : native_(std::make_unique<Native>(argc, argv)) {}
 
-Application::~Application() = default;
+// The program's status is always 0 once its dialogs have ended.
+Application::~Application() {
+    EndBeforeWaylandTeardown(0);
+}
 
 } // namespace platform
