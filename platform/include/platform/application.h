@@ -10,7 +10,8 @@ namespace platform {
 // theme, and start-up pays for no theme it does not use), the desktop entry's
 // name, the dialogs' font family as the default and Qt's own texts in
 // simplified Chinese; in the page the dialog font, loaded, and when the
-// program has returned, the page's word that it ended.
+// program has returned, the page's word that it ended. Over Wayland its end
+// ends the process, before Qt's own teardown of the connection can hang.
 class Application {
 public:
     Application(int& argc, char** argv);
