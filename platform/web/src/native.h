@@ -45,6 +45,7 @@ struct PaintedNative : Window::Native {
     std::vector<std::uint32_t> pixels;
     std::int32_t width = 0;
     std::int32_t height = 0;
+    int k = 1;
 };
 
 // A dialog's window and what the dialog keeps of its template.
@@ -81,10 +82,6 @@ inline double DialogFontPixels(int pointSize) {
 namespace web {
 
 void SetText(std::int32_t element, std::u16string_view text);
-
-// The side of the square of device pixels that stands for one pixel of a
-// surface: the whole part of the device pixel ratio, at least 1.
-int PixelBlock();
 
 } // namespace web
 

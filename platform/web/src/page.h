@@ -42,10 +42,10 @@ std::int32_t vidad_get_text(std::int32_t element, char16_t* text, std::int32_t c
 void vidad_set_aria(std::int32_t element, std::int32_t which, const char16_t* text,
                     std::int32_t length);
 
-// The canvas sized to the device pixels its control covers; returns them as
-// width << 16 | height.
-std::int32_t vidad_fit_canvas(std::int32_t canvas);
-double vidad_device_pixel_ratio();
+// The canvas's bitmap sized to the device pixels its control covers, as the
+// page lays it out; fills their width and height, and the side of the
+// square of them that stands for one of the control's own pixels.
+void vidad_fit_canvas(std::int32_t canvas, std::int32_t* fitted);
 // Shows the RGBA pixels on the canvas.
 void vidad_put_pixels(std::int32_t canvas, const std::uint32_t* pixels, std::int32_t width,
                       std::int32_t height);

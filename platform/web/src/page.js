@@ -2,6 +2,7 @@
 // called from an event handler: handlers queue events, and the program's
 // innermost modal run, asleep in vidad_wait_event, takes them in order.
 mergeInto(LibraryManager.library, {
+  $Page__deps: ['$Layout'],
   $Page: {
     elements: [null],
     free: [],
@@ -65,8 +66,11 @@ mergeInto(LibraryManager.library, {
       if (event.key === 'Escape') {
         event.preventDefault();
         Page.post(1, handle, 2);
-      } else if (event.key === 'Enter' && !(event.target instanceof HTMLButtonElement)) {
-        const button = Page.defaultButton(window);
+      } else if (event.key === 'Enter') {
+        // Enter presses the push button that has the focus, else the
+        // default one, as the dialog manager does.
+        const focused = event.target.closest('button[data-id]');
+        const button = focused && window.contains(focused) ? focused : Page.defaultButton(window);
         if (button) {
           event.preventDefault();
           Page.post(1, handle, Number(button.dataset.id));
@@ -118,41 +122,62 @@ mergeInto(LibraryManager.library, {
       Page.post(2, window, Number(item.dataset.command));
     },
 
-    // Moves the canvas onto whole device pixels and sizes its bitmap to
-    // them: each edge of its place in the page times the device pixel
-    // ratio, rounded on its own.
-    fitCanvas: function(canvas) {
-      const ratio = window.devicePixelRatio || 1;
-      canvas.style.transform = '';
-      const box = canvas.getBoundingClientRect();
-      const left = Math.round(box.left * ratio);
-      const top = Math.round(box.top * ratio);
-      const width = Math.round(box.right * ratio) - left;
-      const height = Math.round(box.bottom * ratio) - top;
-      canvas.style.transform = 'translate(' + (left / ratio - box.left) + 'px,' +
-          (top / ratio - box.top) + 'px) scale(' + (width / ratio / box.width || 1) + ',' +
-          (height / ratio / box.height || 1) + ')';
-      if (canvas.width !== width || canvas.height !== height) {
-        canvas.width = width;
-        canvas.height = height;
-      }
-      return [width, height];
-    },
-
-    // Every open window paints anew when the device pixel ratio changes, as
-    // on a zoom, or when the page's layout moves its windows.
+    // Every open window is placed and painted anew when the device pixel
+    // ratio changes, as on a zoom or a move to another screen.
     watchRatio: function() {
       const query = matchMedia('(resolution: ' + window.devicePixelRatio + 'dppx)');
       query.addEventListener('change', () => {
-        Page.repaintAll();
+        Layout.refresh();
         Page.watchRatio();
       }, {once: true});
     },
 
-    repaintAll: function() {
-      for (const window of document.querySelectorAll('dialog.window[data-template]')) {
-        Page.post(4, window.vidadHandle, 0);
-      }
+    // A finger held still on the window's face for a while opens its menu
+    // where it is, as iOS sends no contextmenu for it; the click its
+    // release may bring is not a click. Fields keep their own long press,
+    // which offers to paste, and the open menu its own.
+    longPressMs: 500,
+    // CSS pixels a finger may wander while it is held still.
+    longPressSlop: 10,
+
+    watchLongPress: function(window, handle) {
+      let press = null;
+      const cancel = () => {
+        if (press) {
+          clearTimeout(press.timer);
+          press = null;
+        }
+      };
+      window.addEventListener('pointerdown', (event) => {
+        cancel();
+        window.vidadLongPressed = false;
+        if (event.pointerType === 'mouse' || !event.isPrimary ||
+            event.target.closest('input, .menu')) {
+          return;
+        }
+        const x = event.clientX;
+        const y = event.clientY;
+        press = {x, y, timer: setTimeout(() => {
+          press = null;
+          window.vidadLongPressed = true;
+          Page.askMenu(handle, x, y);
+        }, Page.longPressMs)};
+      });
+      window.addEventListener('pointermove', (event) => {
+        const moved = press && Math.hypot(event.clientX - press.x, event.clientY - press.y);
+        if (moved > Page.longPressSlop) {
+          cancel();
+        }
+      });
+      window.addEventListener('pointerup', cancel);
+      window.addEventListener('pointercancel', cancel);
+      window.addEventListener('click', (event) => {
+        if (window.vidadLongPressed) {
+          window.vidadLongPressed = false;
+          event.stopImmediatePropagation();
+          event.preventDefault();
+        }
+      }, true);
     },
 
     iconUrl: function(id, size) {
@@ -181,7 +206,10 @@ mergeInto(LibraryManager.library, {
   vidad_start_page: function() {
     return Asyncify.handleSleep((wakeUp) => {
       Page.setState('loading');
-      addEventListener('resize', Page.repaintAll);
+      addEventListener('resize', Layout.refresh);
+      if (window.visualViewport) {
+        visualViewport.addEventListener('resize', Layout.refresh);
+      }
       Page.watchRatio();
       // Keys that reach no control, as after a click beside the dialog, go
       // to the topmost window, which on a desktop would have kept the focus.
@@ -216,9 +244,9 @@ mergeInto(LibraryManager.library, {
     const window = document.createElement('dialog');
     window.className = 'window';
     window.dataset.template = templateId;
-    window.innerHTML = '<div class="titlebar"><img class="icon" alt="" hidden>' +
+    window.innerHTML = '<div class="titlebar"><span class="icon hit" hidden><img alt=""></span>' +
         '<span class="caption"></span>' +
-        '<button type="button" class="close" tabindex="-1" aria-label="关闭">✕</button>' +
+        '<button type="button" class="close hit" tabindex="-1" aria-label="关闭">✕</button>' +
         '</div>' +
         '<div class="client"></div>';
     const caption = window.querySelector('.caption');
@@ -245,10 +273,20 @@ mergeInto(LibraryManager.library, {
       event.preventDefault();
       Page.askMenu(handle, event.clientX, event.clientY);
     });
+    Page.watchLongPress(window, handle);
+    // The title bar's icon opens the window menu under it; a click beside
+    // a field, on its hit area, puts the focus in it.
     window.addEventListener('click', (event) => {
       const button = event.target.closest('button[data-id]');
+      const icon = event.target.closest('.titlebar .icon');
+      const field = event.target.closest('.field');
       if (button && window.contains(button)) {
         Page.post(1, handle, Number(button.dataset.id));
+      } else if (icon) {
+        const at = Layout.box(icon);
+        Page.askMenu(handle, at.left, Layout.box(icon.parentElement).bottom);
+      } else if (field && event.target === field) {
+        field.querySelector('input').focus();
       }
     });
     document.getElementById('desktop').append(window);
@@ -263,6 +301,7 @@ mergeInto(LibraryManager.library, {
     } else {
       window.show();
     }
+    Layout.arrange();
     if (window.vidadFocus) {
       window.vidadFocus.focus();
     }
@@ -276,7 +315,7 @@ mergeInto(LibraryManager.library, {
       return;
     }
     const icon = element.querySelector('.titlebar .icon');
-    icon.src = Page.iconUrl(id, 16);
+    icon.firstChild.src = Page.iconUrl(id, 16);
     icon.hidden = false;
     if (!element.vidadModal) {
       document.querySelector('link[rel=icon]').href = Page.iconUrl(id, 32);
@@ -289,10 +328,14 @@ mergeInto(LibraryManager.library, {
     const kDefPushButton = 0x1;
     const kNumber = 0x2000;
     let control;
+    // What the client area holds: the control, or a field's frame, which
+    // carries its hit area, as a field has no ::before of its own.
+    let outer;
     switch (controlClass) {
       case 0:
         control = document.createElement('button');
         control.type = 'button';
+        control.className = 'hit';
         control.classList.toggle('default', (style & kDefPushButton) !== 0);
         break;
       case 1:
@@ -304,6 +347,10 @@ mergeInto(LibraryManager.library, {
           control.inputMode = 'numeric';
           control.addEventListener('beforeinput', Page.digitsOnly);
         }
+        outer = document.createElement('span');
+        outer.className = 'field hit';
+        outer.append(control);
+        control.vidadOuter = outer;
         break;
       case 3:
         control = document.createElement('img');
@@ -314,6 +361,8 @@ mergeInto(LibraryManager.library, {
         control.setAttribute('role', 'img');
         control.width = 0;
         control.height = 0;
+        control.vidadRect = [x, y, width, height];
+        Layout.observe(control);
         break;
       default:
         control = document.createElement('div');
@@ -322,17 +371,19 @@ mergeInto(LibraryManager.library, {
     if (id !== -1) {
       control.dataset.id = id;
     }
-    control.hidden = (style & kVisible) === 0;
-    Object.assign(control.style, {
+    outer = outer || control;
+    outer.hidden = (style & kVisible) === 0;
+    Object.assign(outer.style, {
       left: x + 'px', top: y + 'px', width: width + 'px', height: height + 'px',
     });
-    Page.elements[handle].querySelector('.client').append(control);
+    Page.elements[handle].querySelector('.client').append(outer);
     return Page.add(control);
   },
 
   vidad_append_control__deps: ['$Page'],
   vidad_append_control: function(handle, control) {
-    Page.elements[handle].querySelector('.client').append(Page.elements[control]);
+    const element = Page.elements[control];
+    Page.elements[handle].querySelector('.client').append(element.vidadOuter || element);
   },
 
   vidad_focus__deps: ['$Page'],
@@ -356,7 +407,8 @@ mergeInto(LibraryManager.library, {
     if (element instanceof HTMLDialogElement && element.open) {
       element.close();
     }
-    element.remove();
+    Layout.unobserve(element);
+    (element.vidadOuter || element).remove();
     Page.elements[handle] = null;
     Page.free.push(handle);
   },
@@ -405,18 +457,19 @@ mergeInto(LibraryManager.library, {
     }
   },
 
-  vidad_fit_canvas__deps: ['$Page'],
-  vidad_fit_canvas: function(handle) {
+  vidad_fit_canvas__deps: ['$Page', '$Layout'],
+  vidad_fit_canvas: function(handle, fitted) {
     const canvas = Page.elements[handle];
-    if (!(canvas instanceof HTMLCanvasElement)) {
-      return 0;
+    let size = [0, 0, 1];
+    if (canvas instanceof HTMLCanvasElement) {
+      const [width, height] = Layout.deviceSize(canvas);
+      if (canvas.width !== width || canvas.height !== height) {
+        canvas.width = width;
+        canvas.height = height;
+      }
+      size = [width, height, Layout.pixelBlock(canvas)];
     }
-    const [width, height] = Page.fitCanvas(canvas);
-    return width << 16 | height;
-  },
-
-  vidad_device_pixel_ratio: function() {
-    return window.devicePixelRatio || 1;
+    HEAP32.set(size, fitted >> 2);
   },
 
   vidad_put_pixels__deps: ['$Page'],
@@ -538,11 +591,10 @@ mergeInto(LibraryManager.library, {
         Page.closeMenu();
       }
     });
-    menu.style.left = at.x + 'px';
-    menu.style.top = at.y + 'px';
     Page.menu = menu;
     Page.menuReturn = document.activeElement;
     window.append(menu);
+    Layout.placeMenu(menu, at.x, at.y);
     items[0].focus();
   },
 
@@ -553,7 +605,7 @@ mergeInto(LibraryManager.library, {
     box.setAttribute('role', 'alertdialog');
     box.innerHTML = '<div class="titlebar"><span class="caption"></span></div>' +
         '<div class="body"><p class="text"></p>' +
-        '<button type="button" class="default" data-id="1">确定</button></div>';
+        '<button type="button" class="default hit" data-id="1">确定</button></div>';
     const name = Page.text(caption, captionLength);
     box.querySelector('.caption').textContent = name;
     box.setAttribute('aria-label', name);
@@ -569,6 +621,7 @@ mergeInto(LibraryManager.library, {
     box.querySelector('button').addEventListener('click', () => Page.post(1, handle, 1));
     document.getElementById('desktop').append(box);
     box.showModal();
+    Layout.arrange();
     box.querySelector('button').focus();
     return handle;
   },

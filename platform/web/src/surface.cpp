@@ -16,10 +16,6 @@ std::uint32_t ToRgba(ColorRef color) {
 
 } // namespace
 
-int web::PixelBlock() {
-    return std::max(1, static_cast<int>(vidad_device_pixel_ratio()));
-}
-
 // A surface on a painted control draws into its picture, each surface pixel
 // a k x k block of device pixels, and shows the picture when it is released.
 // A surface on a dialog lays text and icons on its client area; it has no
@@ -31,16 +27,16 @@ struct Surface::Native {
             return;
         }
         picture = &static_cast<PaintedNative&>(window);
-        const std::int32_t device = vidad_fit_canvas(window.element);
-        const std::int32_t width = device >> 16;
-        const std::int32_t height = device & 0xFFFF;
-        if (fresh || width != picture->width || height != picture->height) {
+        std::int32_t fitted[3] = {};
+        vidad_fit_canvas(window.element, fitted);
+        const auto [width, height, block] = fitted;
+        if (fresh || width != picture->width || height != picture->height || block != picture->k) {
             picture->width = width;
             picture->height = height;
             picture->pixels.assign(static_cast<std::size_t>(width) * height, 0);
         }
-        k = web::PixelBlock();
-        clip = {0, 0, width / k, height / k};
+        picture->k = block;
+        clip = {0, 0, width / block, height / block};
     }
 
     ~Native() {
@@ -55,6 +51,7 @@ struct Surface::Native {
 
     void Fill(const Rect& area, ColorRef color) {
         const std::uint32_t rgba = ToRgba(color);
+        const int k = picture->k;
         for (std::int32_t y = area.top * k; y < area.bottom * k; ++y) {
             std::uint32_t* row =
                 picture->pixels.data() + static_cast<std::size_t>(y) * picture->width;
@@ -64,7 +61,6 @@ struct Surface::Native {
 
     Window::Native& window;
     PaintedNative* picture = nullptr;
-    int k = 1;
     Rect clip;
     Point position;
     BackgroundMode backgroundMode = BackgroundMode::Opaque;

@@ -40,8 +40,7 @@ void Window::SetAccessibleDescription(std::u16string_view description) {
 Rect Window::GetClientRect() const {
     if (native_->kind == Native::Kind::Painted) {
         const auto& painted = static_cast<const PaintedNative&>(*native_);
-        const int k = web::PixelBlock();
-        return {0, 0, painted.width / k, painted.height / k};
+        return {0, 0, painted.width / painted.k, painted.height / painted.k};
     }
     return {0, 0, native_->size.x, native_->size.y};
 }
