@@ -13,8 +13,8 @@ MARKED = ["第3天，共32天", "第3天，共28天", "第20天，共23天"]
 
 def named(page, role):
     """The description of each node of that role, by its name."""
-    page.tab.call("Accessibility.enable")
-    nodes = page.tab.call("Accessibility.getFullAXTree")["nodes"]
+    page.engine.tab.call("Accessibility.enable")
+    nodes = page.engine.tab.call("Accessibility.getFullAXTree")["nodes"]
     return {
         node.get("name", {}).get("value"): node.get("description", {}).get("value", "")
         for node in nodes

@@ -6,6 +6,7 @@ Every wait has a deadline, so that a page that stops answering ends the
 test instead of hanging it.
 """
 
+import base64
 import fcntl
 import json
 import os
@@ -32,7 +33,7 @@ class Browser:
     """One headless Chromium with a profile of its own, gone on close();
     what it prints goes to the file LOG."""
 
-    def __init__(self, timeout, log):
+    def __init__(self, timeout, log, flags=()):
         self.timeout = timeout
         self.profile = tempfile.mkdtemp(prefix="vidad-web-chromium.")
         self.log = log
@@ -59,6 +60,7 @@ class Browser:
             "--disable-background-networking",
             "--disable-component-update",
             "--disable-sync",
+            *flags,
             "about:blank",
         ]
         actions = [
@@ -172,3 +174,104 @@ class Page:
             text = details.get("exception", {}).get("description") or details.get("text")
             raise ProtocolError(f"the page threw: {text}")
         return result["result"].get("value")
+
+
+# Keys by their DOM names, as Input.dispatchKeyEvent wants them: code,
+# Windows key code and the text typed.
+_KEYS = {
+    "Enter": ("Enter", 13, "\r"),
+    "Escape": ("Escape", 27, ""),
+    "F10": ("F10", 121, ""),
+    " ": ("Space", 32, " "),
+}
+_SHIFT = 8
+
+
+def _key_event(name):
+    """A key of the table, an ASCII digit or a lowercase ASCII letter."""
+    if name in _KEYS:
+        code, vk, text = _KEYS[name]
+    else:
+        code = f"Digit{name}" if name.isdigit() else f"Key{name.upper()}"
+        vk, text = ord(name.upper()), name
+    return {"key": name, "code": code, "windowsVirtualKeyCode": vk, "text": text}
+
+
+# Each screen's size in device-independent pixels.
+SCREEN_WIDTH = 3000
+SCREEN = f"{SCREEN_WIDTH}x2000"
+
+
+class Chromium:
+    """The web tests' engine over this protocol: one headless Chromium on
+    one tab, with a focus of its own, since keys go to the focused tab.
+    Its window stands on a screen of the device scale SCALE, beside a
+    second screen of scale 2 (1 when SCALE is 2) that it can be moved to.
+    The scale is the screens', not an emulated one: the emulated scale
+    leaves ResizeObserver's device pixels at the screen's."""
+
+    name = "chromium"
+    touch = True
+
+    def __init__(self, timeout, log, scale=1):
+        self.scale = scale
+        self.other_scale = 1 if scale == 2 else 2
+        screens = (f"{{0,0 {SCREEN} devicePixelRatio={scale}}}"
+                   f"{{{SCREEN_WIDTH},0 {SCREEN} devicePixelRatio={self.other_scale}}}")
+        self.browser = Browser(timeout, log, [f"--screen-info={screens}"])
+        self.tab = Page(self.browser)
+        self.tab.call("Page.enable")
+        self.tab.call("Emulation.setFocusEmulationEnabled", {"enabled": True})
+
+    def set_viewport(self, width, height, touch=False):
+        """A desktop window's page, or with TOUCH a phone's: a mobile
+        viewport that takes its width from the page, and touch input."""
+        self.tab.call("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": height, "deviceScaleFactor": 0, "mobile": touch,
+        })
+        self.tab.call("Emulation.setTouchEmulationEnabled", {"enabled": touch, "maxTouchPoints": 5})
+
+    def move_to_other_screen(self):
+        """The window onto the second screen, whose device scale is other_scale."""
+        window = self.browser.call("Browser.getWindowForTarget", {}, self.tab.session)
+        self.browser.call("Browser.setWindowBounds", {
+            "windowId": window["windowId"], "bounds": {"left": SCREEN_WIDTH + 10, "top": 10},
+        })
+
+    def navigate(self, url):
+        self.tab.call("Page.navigate", {"url": url})
+        self.tab.wait_event("Page.loadEventFired")
+        self.browser.drop_events()
+
+    def reload(self):
+        self.tab.call("Page.reload")
+        self.tab.wait_event("Page.loadEventFired")
+        self.browser.drop_events()
+
+    def evaluate(self, expression):
+        return self.tab.evaluate(expression)
+
+    def press_key(self, key, shift=False):
+        event = _key_event(key)
+        event["modifiers"] = _SHIFT if shift else 0
+        down = "keyDown" if event["text"] else "rawKeyDown"
+        self.tab.call("Input.dispatchKeyEvent", {**event, "type": down})
+        self.tab.call("Input.dispatchKeyEvent", {**event, "type": "keyUp", "text": ""})
+
+    def click(self, x, y, button="left"):
+        at = {"x": x, "y": y, "button": button, "clickCount": 1}
+        self.tab.call("Input.dispatchMouseEvent", {**at, "type": "mousePressed"})
+        self.tab.call("Input.dispatchMouseEvent", {**at, "type": "mouseReleased"})
+
+    def touch_at(self, x, y, hold):
+        """A finger on (x, y) for HOLD seconds, then lifted."""
+        self.tab.call("Input.dispatchTouchEvent",
+                      {"type": "touchStart", "touchPoints": [{"x": x, "y": y}]})
+        time.sleep(hold)
+        self.tab.call("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
+
+    def screenshot(self):
+        return base64.b64decode(self.tab.call("Page.captureScreenshot", {"format": "png"})["data"])
+
+    def close(self):
+        self.browser.close()

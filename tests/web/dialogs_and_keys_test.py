@@ -5,7 +5,7 @@ hands the keys back to the main dialog when it closes, and Escape ends the
 program."""
 
 import harness
-from harness import ABOUT, ERROR_BOX, LABELS, LABELS_AFTER, LABELS_BEFORE, MAIN, MONTH, OK, SHIFT
+from harness import ABOUT, ERROR_BOX, LABELS, LABELS_AFTER, LABELS_BEFORE, MAIN, MONTH, OK
 from harness import YEAR
 
 MENU = 'div.menu[role="menu"]'
@@ -63,7 +63,7 @@ def right_click(page):
 
 def shift_f10(page):
     page.focus(OK)
-    page.key("F10", SHIFT)
+    page.key("F10", shift=True)
 
 
 # Ways to open the menu and to choose its About item.

@@ -1,17 +1,24 @@
-"""What the web page's tests share: the site served on a free local port, one
-headless Chromium on the page with today fixed at 2026-12-07 12:00 local
-time, keys and clicks as a person gives them, and the tally.
+"""What the web page's tests share: the site served on a free local port,
+one browser of the engine named on the command line on the page, with
+today fixed at 2026-12-07 12:00 local time, keys and clicks as a person
+gives them, viewports of every size, and the tally.
+
+The engines are Chromium over the DevTools protocol (cdp.py), Firefox over
+WebDriver BiDi (bidi.py) and WebKitGTK over classic WebDriver
+(webdriver.py); each adapter does the same few things its own way. The
+server puts a script of its own first in the page, for all three alike: it
+fixes today before the page's scripts run, and keeps the page's uncaught
+errors for the tally.
 
 A test program is a function of a WebPage, handed to main(); each check
 prints "ok: ..." or "FAIL: ...", the program ends with "N passed, N failed"
 and exits non-zero on a failure. What a failed run saw stays in a folder
 named on the way out (WEB_TEST_KEEP=1 keeps it after a pass too).
 
-    /usr/bin/python3 tests/web/NAME_test.py build/web/site [ARG...]
+    /usr/bin/python3 tests/web/NAME_test.py build/web/site ENGINE [ARG...]
 """
 
 import argparse
-import base64
 import functools
 import http.server
 import json
@@ -22,15 +29,21 @@ import tempfile
 import threading
 import traceback
 
+import bidi
 import cdp
+import webdriver
+
+ENGINES = {"chromium": cdp.Chromium, "firefox": bidi.Firefox, "webkit": webdriver.WebKit}
 
 # Seconds any one wait may take: a hang guard, not a measure of speed.
 TIMEOUT = 20
 
 FIXED_DAY = "Mon Dec 07 2026"
 # Replaces Date before the page's scripts run, for `new Date()`, `Date()`
-# and `Date.now()` alike; a Date with arguments stays what it was.
-FIXED_TODAY = """(() => {
+# and `Date.now()` alike; a Date with arguments stays what it was. Keeps
+# what the page throws and does not catch, and counts the pictures each
+# canvas is given.
+TEST_SCRIPT = """<script>(() => {
   const RealDate = Date;
   const today = new RealDate(2026, 11, 7, 12, 0, 0).getTime();
   function FixedDate(...args) {
@@ -42,7 +55,17 @@ FIXED_TODAY = """(() => {
   FixedDate.parse = RealDate.parse;
   FixedDate.UTC = RealDate.UTC;
   globalThis.Date = FixedDate;
-})();"""
+  const uncaught = globalThis.vidadTestUncaught = [];
+  addEventListener("error", (event) => uncaught.push(String(event.message)));
+  addEventListener("unhandledrejection", (event) => uncaught.push(String(event.reason)));
+  const pictures = new WeakMap();
+  globalThis.vidadTestPictures = (canvas) => pictures.get(canvas) || 0;
+  const put = CanvasRenderingContext2D.prototype.putImageData;
+  CanvasRenderingContext2D.prototype.putImageData = function (...args) {
+    pictures.set(this.canvas, vidadTestPictures(this.canvas) + 1);
+    return put.apply(this, args);
+  };
+})();</script>"""
 
 MAIN = 'dialog[data-template="102"]'
 ABOUT = 'dialog[data-template="100"]'
@@ -60,15 +83,20 @@ LABELS_AFTER = [
     "体力周期（23天）第681个周期",
 ]
 
-# Keys by their DOM names, as Input.dispatchKeyEvent wants them: code,
-# Windows key code and the text typed.
-_KEYS = {
-    "Enter": ("Enter", 13, "\r"),
-    "Escape": ("Escape", 27, ""),
-    "F10": ("F10", 121, ""),
-    " ": ("Space", 32, " "),
-}
-SHIFT = 8
+
+class Viewport:
+    """A window's page WIDTH x HEIGHT CSS pixels at a device scale; with
+    TOUCH a phone's, held by a finger."""
+
+    def __init__(self, width, height, scale=1, touch=False):
+        self.width, self.height, self.scale, self.touch = width, height, scale, touch
+
+    def __str__(self):
+        kind = " touch" if self.touch else ""
+        return f"{self.width}x{self.height}@{self.scale}{kind}"
+
+
+DESKTOP = Viewport(800, 600)
 
 
 def _element(selector):
@@ -76,17 +104,36 @@ def _element(selector):
     return f"document.querySelector({json.dumps(selector)})"
 
 
-def _key_event(name):
-    """A key of the table, an ASCII digit or a lowercase ASCII letter."""
-    if name in _KEYS:
-        code, vk, text = _KEYS[name]
-    else:
-        code = f"Digit{name}" if name.isdigit() else f"Key{name.upper()}"
-        vk, text = ord(name.upper()), name
-    return {"key": name, "code": code, "windowsVirtualKeyCode": vk, "text": text}
+# A function of the page giving an element's box in CSS pixels of the page,
+# as [left, top, right, bottom]. An engine without the standard's zoom
+# (WebKit) gives the box of an element under CSS zoom in the element's own
+# zoomed pixels, which its zoom turns back into the page's.
+BOX = """(e => {
+  const r = e.getBoundingClientRect();
+  let f = 1;
+  for (let a = e; a && !("currentCSSZoom" in e); a = a.parentElement) {
+    f *= parseFloat(getComputedStyle(a).zoom) || 1;
+  }
+  return [r.left * f, r.top * f, r.right * f, r.bottom * f];
+})"""
 
 
-class _QuietHandler(http.server.SimpleHTTPRequestHandler):
+class _Handler(http.server.SimpleHTTPRequestHandler):
+    """The site's files as they are, but the page with the test's script
+    first in its head."""
+
+    def do_GET(self):
+        if self.path.split("?")[0] not in ("/", "/index.html"):
+            super().do_GET()
+            return
+        with open(os.path.join(self.directory, "index.html"), encoding="utf-8") as file:
+            page = file.read().replace("<head>", "<head>" + TEST_SCRIPT, 1).encode()
+        self.send_response(200)
+        self.send_header("Content-Type", "text/html; charset=utf-8")
+        self.send_header("Content-Length", str(len(page)))
+        self.end_headers()
+        self.wfile.write(page)
+
     def log_message(self, *args):
         pass
 
@@ -95,7 +142,7 @@ class Site:
     """The site's folder over HTTP on 127.0.0.1, in a thread of this process."""
 
     def __init__(self, folder):
-        handler = functools.partial(_QuietHandler, directory=folder)
+        handler = functools.partial(_Handler, directory=folder)
         self._server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         self.url = f"http://127.0.0.1:{self._server.server_port}/"
         self._thread = threading.Thread(target=self._server.serve_forever, daemon=True)
@@ -109,36 +156,20 @@ class Site:
 
 
 class WebPage:
-    """The page in one tab, and the tally of the checks made on it."""
+    """The page in one tab of the engine, and the tally of the checks made on
+    it. An engine's device scale is its screen's, set when it starts, so a
+    viewport of another scale starts the engine again."""
 
-    def __init__(self, browser, site, folder, args):
-        self.browser = browser
+    def __init__(self, engine_class, site, folder, args):
+        self.engine_class = engine_class
+        self.engine = None
         self.site = site
         self.folder = folder
         self.args = args
         self.passed = 0
         self.failed = 0
-        self.scale = 1
+        self.viewport = None
         self.uncaught = []
-        self.tab = cdp.Page(browser)
-        self.tab.call("Page.enable")
-        self.tab.call("Page.addScriptToEvaluateOnNewDocument", {"source": FIXED_TODAY})
-        # A headless tab has no focus of its own, and keys go to the focused one.
-        self.tab.call("Emulation.setFocusEmulationEnabled", {"enabled": True})
-        self.console = open(os.path.join(folder, "console.log"), "w", encoding="utf-8")
-        browser.listeners["Runtime.consoleAPICalled"] = self._log_console
-        browser.listeners["Runtime.exceptionThrown"] = self._log_exception
-        self.tab.call("Runtime.enable")
-
-    def _log_console(self, params):
-        args = " ".join(str(a.get("value", a.get("description"))) for a in params.get("args", []))
-        print(f"{params.get('type')}: {args}", file=self.console, flush=True)
-
-    def _log_exception(self, params):
-        details = params.get("exceptionDetails", {})
-        text = details.get("exception", {}).get("description") or details.get("text")
-        self.uncaught.append(text.splitlines()[0])
-        print(f"uncaught: {text}", file=self.console, flush=True)
 
     def check(self, description, ok, detail=""):
         if ok:
@@ -152,37 +183,64 @@ class WebPage:
     def expect(self, description, actual, wanted):
         return self.check(description, actual == wanted, f"got {actual!r}, expected {wanted!r}")
 
-    def _set_scale(self, scale):
-        """The viewport, 800 x 600 CSS pixels, at that device scale factor."""
-        self.scale = scale
-        self.tab.call(
-            "Emulation.setDeviceMetricsOverride",
-            {"width": 800, "height": 600, "deviceScaleFactor": scale, "mobile": False},
-        )
+    def set_viewport(self, viewport):
+        if not self.engine or self.engine.scale != viewport.scale:
+            self.close()
+            name = self.engine_class.name
+            log = os.path.join(self.folder, f"{name}-{viewport.scale}.log")
+            self.engine = self.engine_class(TIMEOUT, log, viewport.scale)
+        self.viewport = viewport
+        self.engine.set_viewport(viewport.width, viewport.height, viewport.touch)
 
-    def load(self, scale=1):
-        """A fresh page at that device scale factor, once the program waits."""
-        self._set_scale(scale)
-        self.tab.call("Page.navigate", {"url": self.site.url})
-        self.tab.wait_event("Page.loadEventFired")
-        self.browser.drop_events()
+    def close(self):
+        if self.engine:
+            self.engine.close()
+            self.engine = None
+
+    def keep_uncaught(self):
+        """What the page threw so far, kept before it goes."""
+        if self.engine and self.viewport:
+            self.uncaught += self.js("globalThis.vidadTestUncaught ?? []")
+
+    def load(self, viewport=DESKTOP):
+        """A fresh page in that viewport, once the program waits."""
+        self.keep_uncaught()
+        self.set_viewport(viewport)
+        self.engine.navigate(self.site.url)
         dates = "[new Date(), new Date(Date.now()), Date()]"
         today = self.js(f"{dates}.map(d => String(d).slice(0, 15))")
         if today != [FIXED_DAY] * 3:
             raise RuntimeError(f"today in the page is {today}, not {FIXED_DAY}")
         return self.settled()
 
-    def zoom(self, scale):
-        """The loaded page at another device scale factor, as a zoom gives it,
-        once the page has drawn a frame at it and the program waits again."""
-        self._set_scale(scale)
-        self.js("new Promise(resolve => requestAnimationFrame(() => requestAnimationFrame(resolve)))")
+    def resize(self, viewport):
+        """The loaded page in another viewport, as a zoom, a rotation or a
+        window's new size gives it, once the page has drawn a frame in it
+        and the program waits again."""
+        if viewport.scale != self.viewport.scale:
+            raise ValueError("a page keeps its engine's scale; move it to another screen")
+        self.set_viewport(viewport)
+        self.next_frame()
         return self.settled()
 
+    def move_to_other_screen(self):
+        """The loaded page onto the engine's second screen, of another device
+        scale, once it has drawn a frame there and the program waits."""
+        self.engine.move_to_other_screen()
+        old = self.viewport
+        self.viewport = Viewport(old.width, old.height, self.engine.other_scale, old.touch)
+        self.js(f"new Promise(resolve => (function wait() {{"
+                f" if (devicePixelRatio === {self.engine.other_scale}) resolve();"
+                f" else setTimeout(wait, 10); }})())")
+        self.next_frame()
+        return self.settled()
+
+    def next_frame(self):
+        self.js("new Promise(resolve => requestAnimationFrame(() => requestAnimationFrame(resolve)))")
+
     def reload(self):
-        self.tab.call("Page.reload")
-        self.tab.wait_event("Page.loadEventFired")
-        self.browser.drop_events()
+        self.keep_uncaught()
+        self.engine.reload()
         return self.settled()
 
     def settled(self):
@@ -200,7 +258,7 @@ class WebPage:
         )
 
     def js(self, expression):
-        return self.tab.evaluate(expression)
+        return self.engine.evaluate(expression)
 
     def shown(self, selector):
         """Whether an element matches and takes room on the page."""
@@ -222,32 +280,32 @@ class WebPage:
 
     def rect(self, selector):
         """The element's box in CSS pixels of the page, as left, top, right, bottom."""
-        edges = "r => [r.left, r.top, r.right, r.bottom]"
-        return tuple(self.js(f"({edges})({_element(selector)}.getBoundingClientRect())"))
+        return tuple(self.js(f"{BOX}({_element(selector)})"))
 
     def focus(self, selector):
         self.js(f"{_element(selector)}.focus()")
 
-    def key(self, name, modifiers=0):
-        event = _key_event(name)
-        event["modifiers"] = modifiers
-        down = "keyDown" if event["text"] else "rawKeyDown"
-        self.tab.call("Input.dispatchKeyEvent", {**event, "type": down})
-        self.tab.call("Input.dispatchKeyEvent", {**event, "type": "keyUp", "text": ""})
+    def key(self, name, shift=False):
+        self.engine.press_key(name, shift)
         return self.settled()
 
     def type(self, text):
         for char in text:
             self.key(char)
 
-    def click(self, selector, button="left", offset=None):
-        """A click in the element's middle, or at OFFSET (x, y) from its
-        top-left corner."""
+    def point(self, selector, offset=None):
+        """The element's middle, or OFFSET (x, y) from its top-left corner."""
         left, top, right, bottom = self.rect(selector)
         x, y = offset or ((right - left) / 2, (bottom - top) / 2)
-        at = {"x": left + x, "y": top + y, "button": button, "clickCount": 1}
-        self.tab.call("Input.dispatchMouseEvent", {**at, "type": "mousePressed"})
-        self.tab.call("Input.dispatchMouseEvent", {**at, "type": "mouseReleased"})
+        return left + x, top + y
+
+    def click(self, selector, button="left", offset=None):
+        self.engine.click(*self.point(selector, offset), button)
+        return self.settled()
+
+    def touch(self, selector, hold=0.05, offset=None):
+        """A tap, or a finger held for HOLD seconds, on the element."""
+        self.engine.touch_at(*self.point(selector, offset), hold)
         return self.settled()
 
     def paste(self, selector, text):
@@ -260,18 +318,20 @@ class WebPage:
         )
 
     def screenshot(self, name):
-        """The viewport in device pixels, saved as NAME.png in the folder."""
-        data = self.tab.call("Page.captureScreenshot", {"format": "png"})["data"]
-        path = os.path.join(self.folder, f"{name}.png")
+        """The viewport in device pixels, saved as NAME.png in the folder;
+        returns its path."""
+        path = os.path.join(self.folder, f"{self.engine.name}-{name}.png")
         with open(path, "wb") as file:
-            file.write(base64.b64decode(data))
+            file.write(self.engine.screenshot())
         return path
 
 
 def main(test, extra_args=()):
-    """Runs test(page) against the built site named on the command line."""
+    """Runs test(page) against the built site named on the command line, in
+    the engine named after it."""
     parser = argparse.ArgumentParser()
     parser.add_argument("site", help="the built site, build/web/site")
+    parser.add_argument("engine", choices=sorted(ENGINES))
     for name, help_text in extra_args:
         parser.add_argument(name, help=help_text)
     args = parser.parse_args()
@@ -279,27 +339,23 @@ def main(test, extra_args=()):
         print(f"FAIL: no index.html in {args.site}: build the web preset first")
         print("0 passed, 1 failed")
         sys.exit(1)
-    folder = tempfile.mkdtemp(prefix="vidad-web-test.")
+    folder = tempfile.mkdtemp(prefix=f"vidad-web-test-{args.engine}.")
     site = Site(args.site)
-    browser = cdp.Browser(TIMEOUT, os.path.join(folder, "chromium.log"))
-    page = None
+    page = WebPage(ENGINES[args.engine], site, folder, args)
     try:
-        page = WebPage(browser, site, folder, args)
         test(page)
+        page.keep_uncaught()
         page.expect("uncaught exceptions in the page", page.uncaught, [])
     except Exception:  # a hang or a protocol fault is one more failure
         traceback.print_exc()
-        if page:
-            page.failed += 1
+        page.failed += 1
     finally:
-        browser.close()
+        page.close()
         site.stop()
-        if page:
-            page.console.close()
-    passed, failed = (page.passed, page.failed) if page else (0, 1)
+    passed, failed = page.passed, page.failed
     print(f"{passed} passed, {failed} failed")
     if failed or os.environ.get("WEB_TEST_KEEP"):
-        print(f"screenshots, the page's console and the browser's log kept in {folder}")
+        print(f"screenshots and the browser's log kept in {folder}")
     else:
         shutil.rmtree(folder)
     sys.exit(1 if failed else 0)
