@@ -40,10 +40,12 @@ QOB_WEB_PACKAGES=(
   emscripten fonts-wqy-microhei fonttools python3-brotli python3-munkres
 )
 
-# What the web page's tests add: headless Chromium, driven from Debian's
-# python3.
+# What the web page's tests add: the three browser engines, driven from
+# Debian's python3: Chromium over its DevTools pipe, Firefox over WebDriver
+# BiDi (a WebSocket, python3-websocket) and WebKitGTK's MiniBrowser through
+# WebKitWebDriver (on Xvfb, of the test packages).
 # shellcheck disable=SC2034
-QOB_WEB_TEST_PACKAGES=(chromium python3)
+QOB_WEB_TEST_PACKAGES=(chromium firefox-esr webkit2gtk-driver python3 python3-websocket)
 
 qob_as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
