@@ -39,19 +39,21 @@ mergeInto(LibraryManager.library, {
       return Layout.zoomed;
     },
 
+    // The element's zoom: the product of its windows' scales, which this
+    // script alone sets, on their own style.
     zoomOf: function(element) {
       let zoom = 1;
-      for (let e = element; e instanceof Element; e = e.parentElement) {
-        zoom *= parseFloat(getComputedStyle(e).zoom) || 1;
+      for (let e = element; e instanceof HTMLElement; e = e.parentElement) {
+        zoom *= parseFloat(e.style.zoom) || 1;
       }
       return zoom;
     },
 
     // The element's box in CSS pixels of the page, whatever the engine's
-    // way with zoom.
-    box: function(element) {
+    // way with zoom; its zoom may be given when it is known.
+    box: function(element, zoom = Layout.zoomOf(element)) {
       const r = element.getBoundingClientRect();
-      const f = Layout.zoomInBoxes() ? 1 : Layout.zoomOf(element);
+      const f = zoom === 1 || Layout.zoomInBoxes() ? 1 : zoom;
       return {left: r.left * f, top: r.top * f, right: r.right * f, bottom: r.bottom * f};
     },
 
@@ -91,11 +93,25 @@ mergeInto(LibraryManager.library, {
       return Layout.coarse() ? scale : Math.min(1, scale);
     },
 
-    // The window's size at scale 1.
-    measure: function(window) {
-      window.style.zoom = 1;
-      const b = Layout.box(window);
-      return {width: b.right - b.left, height: b.bottom - b.top};
+    // What the page needs to know of a window, measured once as it first
+    // shows, at scale 1, in its own pixels: its size, its client area and
+    // the rectangles of its controls' hit areas, with their borders.
+    shape: function(window) {
+      if (!window.vidadShape) {
+        const origin = Layout.box(window, 1);
+        const client = window.querySelector('.client') || window;
+        const targets = [...window.querySelectorAll('.hit')]
+            .filter((element) => element.getClientRects().length).map((element) => {
+              const style = getComputedStyle(element);
+              return {element, inClient: client.contains(element),
+                rect: Layout.rectIn(Layout.box(element, 1), origin),
+                border: ['Top', 'Right', 'Bottom', 'Left']
+                    .map((side) => parseFloat(style['border' + side + 'Width']))};
+            });
+        window.vidadShape = {width: origin.right - origin.left, height: origin.bottom - origin.top,
+          client: Layout.rectIn(Layout.box(client, 1), origin), targets};
+      }
+      return window.vidadShape;
     },
 
     // Shows the window at the scale with its top-left corner at (x, y) CSS
@@ -118,30 +134,32 @@ mergeInto(LibraryManager.library, {
 
     // The application window, centred at the top of the layout viewport;
     // the boxes over it at its scale or smaller, centred in what is
-    // visible.
+    // visible. All that is measured is measured before anything moves, so
+    // that the page is laid out once.
     arrange: function() {
       const windows = [...document.querySelectorAll('dialog.window[open]')];
-      const main = windows.find((w) => !w.vidadModal && !w.classList.contains('message'));
+      const shapes = windows.map(Layout.shape);
+      const page = document.documentElement;
+      const area = {width: page.clientWidth, height: page.clientHeight};
+      const visible = Layout.visible();
+      const mainIndex = windows.findIndex((w) => !w.vidadModal && !w.classList.contains('message'));
       let scale = 1;
-      if (main) {
-        const size = Layout.measure(main);
-        const page = document.documentElement;
-        const area = {width: page.clientWidth, height: page.clientHeight};
+      if (mainIndex >= 0) {
+        const size = shapes[mainIndex];
         scale = Layout.fit(size.width, size.height, area);
         const top = Math.min(Layout.top, (area.height - size.height * scale) / 2);
-        Layout.place(main, scale, (area.width - size.width * scale) / 2,
+        Layout.place(windows[mainIndex], scale, (area.width - size.width * scale) / 2,
             Math.max(Layout.margin, top));
       }
-      const visible = Layout.visible();
-      for (const box of windows.filter((w) => w !== main)) {
-        const size = Layout.measure(box);
-        const boxScale = Math.min(scale, Layout.fit(size.width, size.height, visible));
-        Layout.place(box, boxScale, visible.left + (visible.width - size.width * boxScale) / 2,
-            visible.top + (visible.height - size.height * boxScale) / 2);
-      }
-      for (const w of windows) {
-        Layout.fitTouch(w);
-      }
+      windows.forEach((box, i) => {
+        if (i !== mainIndex) {
+          const size = shapes[i];
+          const boxScale = Math.min(scale, Layout.fit(size.width, size.height, visible));
+          Layout.place(box, boxScale, visible.left + (visible.width - size.width * boxScale) / 2,
+              visible.top + (visible.height - size.height * boxScale) / 2);
+        }
+        Layout.fitTouch(box, shapes[i]);
+      });
     },
 
     // The menu at (x, y) of the page, moved or flipped to lie wholly in
@@ -165,13 +183,21 @@ mergeInto(LibraryManager.library, {
 
     // Touch: hit areas, taller menu items, and fields whose text iOS
     // takes as large enough not to zoom into.
-    fitTouch: function(window) {
-      const scale = Layout.zoomOf(window);
-      window.style.setProperty('--menu-item', Layout.menuItem() / scale + 'px');
+    fitTouch: function(window, shape) {
+      const scale = parseFloat(window.style.zoom);
+      Layout.setVariable(window, '--menu-item', Layout.menuItem() / scale + 'px');
       // Rounded up, so that the engine's rounding keeps the text as large.
-      window.style.setProperty('--touch-field-text',
+      Layout.setVariable(window, '--touch-field-text',
           Math.ceil(Layout.fieldText / scale * 100) / 100 + 'px');
-      Layout.hitAreas(window, scale);
+      Layout.hitAreas(shape, scale);
+    },
+
+    // Sets a custom property that has changed; one that has not is left
+    // alone, so that the page's style stays as it was computed.
+    setVariable: function(element, name, value) {
+      if (element.style.getPropertyValue(name) !== value) {
+        element.style.setProperty(name, value);
+      }
     },
 
     menuItem: function() {
@@ -180,15 +206,10 @@ mergeInto(LibraryManager.library, {
 
     // Each control's hit area grows to the touch target's size where its
     // neighbours' leave room and to the minimum where they do not, by the
-    // insets of its ::before, in the window's own pixels. Inside the client
-    // area it stays inside it.
-    hitAreas: function(window, scale) {
-      const origin = Layout.box(window);
-      const client = window.querySelector('.client') || window;
-      const clientBox = Layout.rectIn(Layout.box(client), origin, scale);
-      const targets = [...window.querySelectorAll('.hit')].filter((e) => e.getClientRects().length)
-          .map((element) => ({element, rect: Layout.rectIn(Layout.box(element), origin, scale),
-            inClient: client.contains(element)}));
+    // insets of its ::before from its padding box, in the window's own
+    // pixels. Inside the client area it stays inside it.
+    hitAreas: function(shape, scale) {
+      const targets = shape.targets;
       const want = Layout.touchTarget / scale;
       let areas = targets.map((t) => Layout.grow(t.rect, want));
       const settle = () => {
@@ -197,7 +218,7 @@ mergeInto(LibraryManager.library, {
             Layout.part(targets[i].rect, areas[i], targets[j].rect, areas[j]);
           }
         }
-        areas = areas.map((a, i) => (targets[i].inClient ? Layout.clip(a, clientBox) : a));
+        areas = areas.map((a, i) => (targets[i].inClient ? Layout.clip(a, shape.client) : a));
       };
       settle();
       // What one side could not take, the other side takes where it can.
@@ -209,21 +230,17 @@ mergeInto(LibraryManager.library, {
       settle();
       targets.forEach((t, i) => {
         const area = Layout.union(areas[i], Layout.grow(t.rect, Layout.minimumTarget / scale));
-        // The insets are the padding box's, inside the border.
-        const border = getComputedStyle(t.element);
         const r = t.rect;
-        t.element.style.setProperty('--hit', [
-          area.top - r.top - parseFloat(border.borderTopWidth),
-          r.right - area.right - parseFloat(border.borderRightWidth),
-          r.bottom - area.bottom - parseFloat(border.borderBottomWidth),
-          area.left - r.left - parseFloat(border.borderLeftWidth),
-        ].map((n) => n + 'px').join(' '));
+        const insets = [area.top - r.top, r.right - area.right, r.bottom - area.bottom,
+          area.left - r.left];
+        Layout.setVariable(t.element, '--hit',
+            insets.map((n, side) => n - t.border[side] + 'px').join(' '));
       });
     },
 
-    rectIn: function(b, origin, scale) {
-      return {left: (b.left - origin.left) / scale, top: (b.top - origin.top) / scale,
-        right: (b.right - origin.left) / scale, bottom: (b.bottom - origin.top) / scale};
+    rectIn: function(b, origin) {
+      return {left: b.left - origin.left, top: b.top - origin.top,
+        right: b.right - origin.left, bottom: b.bottom - origin.top};
     },
 
     // The rectangle grown about its middle to at least size x size.
