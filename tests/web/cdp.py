@@ -263,11 +263,16 @@ class Chromium:
         self.tab.call("Input.dispatchMouseEvent", {**at, "type": "mousePressed"})
         self.tab.call("Input.dispatchMouseEvent", {**at, "type": "mouseReleased"})
 
-    def touch_at(self, x, y, hold):
-        """A finger on (x, y) for HOLD seconds, then lifted."""
+    def touch_at(self, x, y, hold, slide=0):
+        """A finger on (x, y) for HOLD seconds, SLIDE pixels to the right
+        early on, then lifted."""
         self.tab.call("Input.dispatchTouchEvent",
                       {"type": "touchStart", "touchPoints": [{"x": x, "y": y}]})
-        time.sleep(hold)
+        if slide:
+            time.sleep(hold / 4)
+            self.tab.call("Input.dispatchTouchEvent",
+                          {"type": "touchMove", "touchPoints": [{"x": x + slide, "y": y}]})
+        time.sleep(hold - hold / 4 if slide else hold)
         self.tab.call("Input.dispatchTouchEvent", {"type": "touchEnd", "touchPoints": []})
 
     def screenshot(self):

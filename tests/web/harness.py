@@ -303,9 +303,10 @@ class WebPage:
         self.engine.click(*self.point(selector, offset), button)
         return self.settled()
 
-    def touch(self, selector, hold=0.05, offset=None):
-        """A tap, or a finger held for HOLD seconds, on the element."""
-        self.engine.touch_at(*self.point(selector, offset), hold)
+    def touch(self, selector, hold=0.05, offset=None, slide=0):
+        """A tap, or a finger held for HOLD seconds, on the element, which
+        slides SLIDE pixels on the way."""
+        self.engine.touch_at(*self.point(selector, offset), hold, slide)
         return self.settled()
 
     def paste(self, selector, text):
