@@ -6,18 +6,15 @@ hanging it."""
 import base64
 import json
 import os
-import re
-import select
 import shutil
 import signal
 import subprocess
 import tempfile
-import threading
 import time
 
 import websocket
 
-import w3c_input
+import w3c
 
 
 class ProtocolError(Exception):
@@ -38,7 +35,7 @@ def _value(remote):
     return remote.get("value")
 
 
-class Firefox:
+class Firefox(w3c.Input):
     """One headless Firefox with a profile of its own, on one tab, at the
     device scale SCALE; what it prints goes to the file LOG. The scale is
     the profile's, not BiDi's emulated one, which leaves ResizeObserver's
@@ -55,43 +52,36 @@ class Firefox:
         with open(os.path.join(self.profile, "user.js"), "w", encoding="utf-8") as prefs:
             prefs.write(f'user_pref("layout.css.devPixelsPerPx", "{scale}");\n')
         self._next_id = 0
-        self._log = open(log, "w", encoding="utf-8")
         program = shutil.which("firefox-esr") or shutil.which("firefox")
         if not program:
             raise ProtocolError("no firefox-esr on PATH")
-        self._process = subprocess.Popen(
-            [program, "--headless", "--remote-debugging-port=0", "--no-remote",
-             "--profile", self.profile, "about:blank"],
-            stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, start_new_session=True,
-        )
-        self._socket = websocket.create_connection(self._address() + "/session",
-                                                   timeout=timeout, suppress_origin=True)
-        self.call("session.new", {"capabilities": {}})
-        self.context = self.call("browsingContext.getTree", {})["contexts"][0]["context"]
+        port = w3c.free_port()
+        with open(log, "w", encoding="utf-8") as output:
+            self._process = subprocess.Popen(
+                [program, "--headless", f"--remote-debugging-port={port}", "--no-remote",
+                 "--profile", self.profile, "about:blank"],
+                stdout=output, stderr=subprocess.STDOUT, start_new_session=True,
+            )
+        self._socket = None
+        try:
+            self._socket = self._connect(f"ws://127.0.0.1:{port}/session")
+            self.call("session.new", {"capabilities": {}})
+            self.context = self.call("browsingContext.getTree", {})["contexts"][0]["context"]
+        except Exception:
+            self.close()
+            raise
 
-    def _address(self):
-        """The WebSocket's address, from the line Firefox prints once it listens."""
+    def _connect(self, address):
+        """The WebSocket, once Firefox listens on it."""
         deadline = time.monotonic() + self.timeout
-        fd = self._process.stderr.fileno()
-        seen = b""
-        while select.select([fd], [], [], max(0, deadline - time.monotonic()))[0]:
-            chunk = os.read(fd, 65536)
-            if not chunk:
-                break
-            seen += chunk
-            found = re.search(rb"WebDriver BiDi listening on (ws://\S+)", seen)
-            if found:
-                self._log.write(seen.decode(errors="replace"))
-                threading.Thread(target=self._drain, daemon=True).start()
-                return found.group(1).decode()
-        self._log.write(seen.decode(errors="replace"))
-        raise ProtocolError("Firefox opened no WebDriver BiDi socket in time")
-
-    def _drain(self):
-        """What Firefox prints later, into the log, so that its pipe never fills."""
-        fd = self._process.stderr.fileno()
-        while chunk := os.read(fd, 65536):
-            self._log.write(chunk.decode(errors="replace"))
+        while True:
+            try:
+                return websocket.create_connection(address, timeout=self.timeout,
+                                                   suppress_origin=True)
+            except OSError:
+                if time.monotonic() > deadline:
+                    raise ProtocolError("Firefox opened no WebDriver BiDi socket") from None
+                time.sleep(0.1)
 
     def call(self, method, params):
         self._next_id += 1
@@ -136,27 +126,21 @@ class Firefox:
         self.call("input.performActions", {"context": self.context, "actions": actions})
         self.call("input.releaseActions", {"context": self.context})
 
-    def press_key(self, key, shift=False):
-        self._perform(w3c_input.key_press(key, shift))
-
-    def click(self, x, y, button="left"):
-        self._perform(w3c_input.mouse_click(x, y, button))
-
     def screenshot(self):
         data = self.call("browsingContext.captureScreenshot",
                          {"context": self.context, "origin": "viewport"})["data"]
         return base64.b64decode(data)
 
     def close(self):
-        try:
-            self.call("browser.close", {})
-        except Exception:  # the browser may be gone already
-            pass
-        self._socket.close()
+        if self._socket:
+            try:
+                self.call("browser.close", {})
+            except Exception:  # the browser may be gone already
+                pass
+            self._socket.close()
         try:
             self._process.wait(self.timeout)
         except subprocess.TimeoutExpired:
             os.killpg(self._process.pid, signal.SIGKILL)
             self._process.wait()
-        self._log.close()
         shutil.rmtree(self.profile, ignore_errors=True)

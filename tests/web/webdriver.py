@@ -7,13 +7,12 @@ import json
 import os
 import shutil
 import signal
-import socket
 import subprocess
 import time
 import urllib.error
 import urllib.request
 
-import w3c_input
+import w3c
 
 MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
 # Room on the display for the widest window at the largest scale.
@@ -22,12 +21,6 @@ SCREEN = "4000x2400x24"
 
 class ProtocolError(Exception):
     pass
-
-
-def _free_port():
-    with socket.socket() as probe:
-        probe.bind(("127.0.0.1", 0))
-        return probe.getsockname()[1]
 
 
 def _start_display(log):
@@ -67,7 +60,7 @@ _SETTLED_SIZE = """new Promise((resolve) => {
 })"""
 
 
-class WebKit:
+class WebKit(w3c.Input):
     """MiniBrowser in one window under WebKitWebDriver; what they print goes
     to the file LOG."""
 
@@ -82,8 +75,16 @@ class WebKit:
             raise ProtocolError("no WebKitWebDriver or MiniBrowser: install webkit2gtk-driver")
         self._xvfb, self._display = _start_display(self._log)
         self._driver = None
-        port = _free_port()
-        environment = {**os.environ, "DISPLAY": self._display, "GDK_SCALE": str(scale)}
+        self._session = None
+        try:
+            self._start()
+        except Exception:
+            self.close()
+            raise
+
+    def _start(self):
+        port = w3c.free_port()
+        environment = {**os.environ, "DISPLAY": self._display, "GDK_SCALE": str(self.scale)}
         self._driver = subprocess.Popen(
             ["WebKitWebDriver", f"--port={port}"], env=environment,
             stdout=self._log, stderr=subprocess.STDOUT, start_new_session=True,
@@ -156,12 +157,6 @@ class WebKit:
         self.call("POST", "/actions", {"actions": actions})
         self.call("DELETE", "/actions")
 
-    def press_key(self, key, shift=False):
-        self._perform(w3c_input.key_press(key, shift))
-
-    def click(self, x, y, button="left"):
-        self._perform(w3c_input.mouse_click(x, y, button))
-
     def screenshot(self):
         """The page as shown: WebKit may hand back the frame before the last,
         so two more frames are drawn first."""
@@ -169,11 +164,12 @@ class WebKit:
         return base64.b64decode(self.call("GET", "/screenshot"))
 
     def close(self):
-        if self._driver:
+        if self._session:
             try:
                 self.call("DELETE", "")
             except (ProtocolError, OSError):
                 pass
+        if self._driver:
             _stop(self._driver, self.timeout)
         _stop(self._xvfb, self.timeout)
         self._log.close()

@@ -1,5 +1,8 @@
-"""Keys and pointer moves as WebDriver's action sequences, which Firefox's
-BiDi and WebKit's classic WebDriver take alike."""
+"""What Firefox's BiDi and WebKit's classic WebDriver share: keys and pointer
+moves as WebDriver's action sequences, and a free port for the browser's
+server."""
+
+import socket
 
 # DOM key names as WebDriver's code points; any other key is its character.
 _KEYS = {"Enter": "\ue007", "Escape": "\ue00c", "F10": "\ue03a", "Shift": "\ue008"}
@@ -31,3 +34,20 @@ def mouse_click(x, y, button):
             ],
         }
     ]
+
+
+def free_port():
+    with socket.socket() as probe:
+        probe.bind(("127.0.0.1", 0))
+        return probe.getsockname()[1]
+
+
+class Input:
+    """Keys and clicks for an engine that performs action sequences with its
+    own _perform(actions)."""
+
+    def press_key(self, key, shift=False):
+        self._perform(key_press(key, shift))
+
+    def click(self, x, y, button="left"):
+        self._perform(mouse_click(x, y, button))
