@@ -122,8 +122,9 @@ mergeInto(LibraryManager.library, {
       Page.post(2, window, Number(item.dataset.command));
     },
 
-    // Every open window is placed and painted anew when the device pixel
-    // ratio changes, as on a zoom or a move to another screen.
+    // When the device pixel ratio changes, as on a zoom or a move to another
+    // screen, every open window is placed anew, and painted anew where its
+    // canvases now cover other device pixels.
     watchRatio: function() {
       const query = matchMedia('(resolution: ' + window.devicePixelRatio + 'dppx)');
       query.addEventListener('change', () => {
