@@ -43,9 +43,10 @@ QOB_WEB_PACKAGES=(
 # What the web page's tests add: the three browser engines, driven from
 # Debian's python3: Chromium over its DevTools pipe, Firefox over WebDriver
 # BiDi (a WebSocket, python3-websocket) and WebKitGTK's MiniBrowser through
-# WebKitWebDriver (on Xvfb, of the test packages).
+# WebKitWebDriver (on Xvfb, of the test packages); and unzip, with which the
+# releases' test unpacks a site as its owner would.
 # shellcheck disable=SC2034
-QOB_WEB_TEST_PACKAGES=(chromium firefox-esr webkit2gtk-driver python3 python3-websocket)
+QOB_WEB_TEST_PACKAGES=(chromium firefox-esr webkit2gtk-driver python3 python3-websocket unzip)
 
 qob_as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -65,7 +65,7 @@ class Firefox(w3c.Input):
         self._socket = None
         try:
             self._socket = self._connect(f"ws://127.0.0.1:{port}/session")
-            self.call("session.new", {"capabilities": {}})
+            self.capabilities = self.call("session.new", {"capabilities": {}})["capabilities"]
             self.context = self.call("browsingContext.getTree", {})["contexts"][0]["context"]
         except Exception:
             self.close()

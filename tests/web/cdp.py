@@ -148,11 +148,12 @@ class Browser:
 
 
 class Page:
-    """A tab of the browser, spoken to through a session of its own."""
+    """A tab of the browser, spoken to through a session of its own: the
+    TARGET given, or a new one."""
 
-    def __init__(self, browser):
+    def __init__(self, browser, target=None):
         self.browser = browser
-        target = browser.call("Target.createTarget", {"url": "about:blank"})["targetId"]
+        target = target or browser.call("Target.createTarget", {"url": "about:blank"})["targetId"]
         self.session = browser.call(
             "Target.attachToTarget", {"targetId": target, "flatten": True}
         )["sessionId"]

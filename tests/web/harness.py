@@ -118,7 +118,15 @@ BOX = """(e => {
 })"""
 
 
-class _Handler(http.server.SimpleHTTPRequestHandler):
+class PlainServer(http.server.SimpleHTTPRequestHandler):
+    """The site's files as they are, validated by their times, as Python's
+    server gives them."""
+
+    def log_message(self, *args):
+        pass
+
+
+class _TestServer(PlainServer):
     """The site's files as they are, but the page with the test's script
     first in its head."""
 
@@ -134,15 +142,12 @@ class _Handler(http.server.SimpleHTTPRequestHandler):
         self.end_headers()
         self.wfile.write(page)
 
-    def log_message(self, *args):
-        pass
-
 
 class Site:
-    """The site's folder over HTTP on 127.0.0.1, in a thread of this process."""
+    """The folder over HTTP on 127.0.0.1, in a thread of this process."""
 
-    def __init__(self, folder):
-        handler = functools.partial(_Handler, directory=folder)
+    def __init__(self, folder, server=_TestServer):
+        handler = functools.partial(server, directory=folder)
         self._server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         self.url = f"http://127.0.0.1:{self._server.server_port}/"
         self._thread = threading.Thread(target=self._server.serve_forever, daemon=True)
