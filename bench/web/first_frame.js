@@ -1,7 +1,6 @@
-// Injected into both pages before their own scripts: calls the binding
-// benchFirstFrame with the time, in ms from navigation, of the first
-// animation frame in which a shown canvas holds the curve frame colour
-// #001400. A frame's callbacks run just before it is painted, so what a
+// Injected into every page before its own scripts: sets benchFirstFrame to
+// the time, in ms from navigation, of the first animation frame in which a
+// shown canvas holds the curve frame colour #001400. A frame's callbacks run just before it is painted, so what a
 // canvas holds then is on that frame; the time is taken as the callback
 // starts, not from its argument, which is when the frame was due and may
 // come before a long task that drew the canvas. The canvases are read through a copy,
@@ -27,7 +26,7 @@
   function onFrame() {
     const now = performance.now();
     if ([...document.getElementsByTagName("canvas")].some(holdsFrameColour)) {
-      benchFirstFrame(String(now));
+      globalThis.benchFirstFrame = now;
     } else {
       requestAnimationFrame(onFrame);
     }
