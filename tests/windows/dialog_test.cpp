@@ -1,4 +1,5 @@
 #include "curve_pixels.h"
+#include "field_texts.h"
 #include "platform/clock.h"
 #include "platform/system_menu.h"
 #include "platform/win32/access.h"
@@ -309,15 +310,84 @@ TEST(ScreenReaderAnnotations, AreClearedAndTheirServiceReleasedWithTheirWindows)
     EXPECT_EQ(fake.refs, 1u);
 }
 
-// Text that reaches a field by pasting goes through the GBK conversion to
-// the parse: spaces are taken, and a full-width digit is not a digit.
-TEST_F(MainDialog, OkWritesTheCompletedCyclesIntoTheLabels) {
-    SetWindowTextW(Item(IDC_EDIT_YEAR), L" 19 83 ");
+std::vector<std::wstring> Labels(HWND dialog) {
+    std::vector<std::wstring> labels;
+    for (const int id : {IDC_LABEL_INTELLECT, IDC_LABEL_EMOTION, IDC_LABEL_PHYSICAL}) {
+        labels.push_back(TextOf(GetDlgItem(dialog, id)));
+    }
+    return labels;
+}
+
+// The input error box, closed as soon as it shows; each one counted once.
+int errorBoxes = 0;
+HWND lastErrorBox = nullptr;
+
+BOOL CALLBACK CloseIfBox(HWND window, LPARAM) {
+    if (IsWindowVisible(window) && GetWindow(window, GW_OWNER) != nullptr &&
+        window != lastErrorBox) {
+        ++errorBoxes;
+        lastErrorBox = window;
+        PostMessageW(window, WM_COMMAND, IDOK, 0);
+    }
+    return TRUE;
+}
+
+void CALLBACK CloseErrorBox(HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(GetCurrentThreadId(), CloseIfBox, 0);
+}
+
+// Each text of the table every build reads: after the year 2000, a text
+// taken shows the labels of 1983-12-30, a text refused the error box and the
+// labels of 2000.
+class TableText : public MainDialog, public testing::WithParamInterface<FieldText> {};
+
+TEST_P(TableText, GetsTheOneVerdictOfEveryBuild) {
+    SetWindowTextW(Item(IDC_EDIT_YEAR), L"2000");
     PressOk();
-    EXPECT_EQ(TextOf(Item(IDC_LABEL_INTELLECT)), L"智力周期（32天）第490个周期");
-    EXPECT_EQ(TextOf(Item(IDC_LABEL_EMOTION)), L"情绪周期（28天）第560个周期");
-    EXPECT_EQ(TextOf(Item(IDC_LABEL_PHYSICAL)), L"体力周期（23天）第681个周期");
-    EXPECT_EQ(TextOf(Item(IDC_EDIT_YEAR)), L" 19 83 ");
+    const std::vector<std::wstring> before = Labels(hwnd_);
+    SetWindowTextW(Item(IDC_EDIT_YEAR), L"1983");
+    const std::wstring text(GetParam().text.begin(), GetParam().text.end());
+    SetWindowTextW(Item(GetParam().field), text.c_str());
+    errorBoxes = 0;
+    lastErrorBox = nullptr;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 10, CloseErrorBox);
+    PressOk();
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(errorBoxes, GetParam().takes ? 0 : 1);
+    if (GetParam().takes) {
+        EXPECT_EQ(Labels(hwnd_), (std::vector<std::wstring>{L"智力周期（32天）第490个周期",
+                                                            L"情绪周期（28天）第560个周期",
+                                                            L"体力周期（23天）第681个周期"}));
+    } else {
+        EXPECT_EQ(Labels(hwnd_), before);
+    }
+    EXPECT_EQ(TextOf(Item(GetParam().field)), text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, TableText, testing::ValuesIn(FieldTexts()));
+
+void PasteInto(HWND edit, const std::wstring& text) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    const std::size_t size = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+    std::memcpy(GlobalLock(memory), text.c_str(), size);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+    SendMessageW(edit, WM_PASTE, 0, 0);
+}
+
+// A field holds at most 32,767 characters: a paste that would not fit is
+// refused whole, one that fits goes in whole.
+TEST_F(MainDialog, RefusesWholeAPasteThatWouldNotFit) {
+    const HWND year = Item(IDC_EDIT_YEAR);
+    SendMessageW(year, EM_SETSEL, 0, -1);
+    PasteInto(year, std::wstring(32766, L' ') + L"1983");
+    EXPECT_EQ(TextOf(year), L"1983");
+    SetWindowTextW(year, L"");
+    PasteInto(year, std::wstring(32767, L'7'));
+    EXPECT_EQ(TextOf(year).size(), 32767u);
 }
 
 } // namespace

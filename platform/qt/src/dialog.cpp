@@ -1,6 +1,7 @@
 #include "platform/dialog.h"
 
 #include "digits_only_filter.h"
+#include "field_length_limit.h"
 #include "native.h"
 #include "platform/qt/access.h"
 #include "platform/qt/modal_run.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <limits>
 
 namespace platform {
 namespace {
@@ -69,6 +71,8 @@ void ApplyButton(QPushButton& button, const ControlTemplate& item) {
 }
 
 void ApplyEdit(QLineEdit& edit, const ControlTemplate& item) {
+    edit.setMaxLength(std::numeric_limits<int>::max());
+    edit.setValidator(new FieldLengthLimit(&edit));
     edit.setText(ToQString(item.text));
     edit.setFrame(item.style & ws::kBorder);
     if (item.style & es::kNumber) {

@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 
+#include "edit_length_limit.h"
 #include "native.h"
 #include "text.h"
 
@@ -44,6 +45,14 @@ struct PaintedNative : Window::Native {
     PaintedStatic& control;
 };
 
+// An edit refuses whole what would not fit.
+struct EditNative : Window::Native {
+    void Attach(HWND control) override {
+        Native::Attach(control);
+        LimitEditWhole(hwnd);
+    }
+};
+
 } // namespace
 
 void Window::Native::Print(PaintedStatic& control, HDC dc) {
@@ -53,7 +62,7 @@ void Window::Native::Print(PaintedStatic& control, HDC dc) {
     native.printing = nullptr;
 }
 
-Edit::Edit() : Window(std::make_unique<Native>()) {}
+Edit::Edit() : Window(std::make_unique<EditNative>()) {}
 
 std::string Edit::GetWindowText() const {
     const HWND hwnd = GetNative().hwnd;

@@ -1,0 +1,9 @@
+#include "field_length_limit.h"
+
+namespace platform {
+
+QValidator::State FieldLengthLimit::validate(QString& text, int&) const {
+    return text.size() > kMaxLength ? Invalid : Acceptable;
+}
+
+} // namespace platform
