@@ -7,6 +7,7 @@
 #include "ui/biorhythm_dlg.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QLineEdit>
 #include <QTest>
@@ -39,8 +40,12 @@ public:
         QApplication::processEvents();
     }
 
+    QLineEdit& Field(int id) {
+        return *qobject_cast<QLineEdit*>(platform::qt::GetDlgItem(dlg, id));
+    }
+
     void Press(int field, const QString& text) {
-        qobject_cast<QLineEdit*>(platform::qt::GetDlgItem(dlg, field))->setText(text);
+        Field(field).setText(text);
         QTest::keyClick(&platform::qt::DialogOf(dlg), Qt::Key_Return);
         QApplication::processEvents();
     }
@@ -76,5 +81,27 @@ void MixedPressesMemory(benchmark::State& state) {
     }
 }
 BENCHMARK(MixedPressesMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// What resident memory grows by over 20 pastes with Ctrl+V over the whole
+// year field, each a different text of the given length: 32,000 characters
+// fit, a mebibyte is refused.
+void PastesMemory(benchmark::State& state) {
+    const auto length = static_cast<qsizetype>(state.range(0));
+    for (auto _ : state) {
+        ShownDialog shown;
+        QLineEdit& year = shown.Field(IDC_EDIT_YEAR);
+        const long before = ResidentKib();
+        for (int i = 0; i < 20; ++i) {
+            QGuiApplication::clipboard()->setText(QString(length, QChar(u'0' + i % 10)));
+            year.selectAll();
+            QTest::keyClick(&year, Qt::Key_V, Qt::ControlModifier);
+        }
+        QGuiApplication::clipboard()->clear();
+        QApplication::processEvents();
+        state.counters["rss_growth_kib"] = static_cast<double>(ResidentKib() - before);
+        state.counters["field_length"] = static_cast<double>(year.text().size());
+    }
+}
+BENCHMARK(PastesMemory)->Arg(32000)->Arg(1 << 20)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

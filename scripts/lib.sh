@@ -16,15 +16,15 @@ QOB_RUN_PACKAGES=(
 # What the tests add on top: the sanitizer and fuzz builds (llvm brings the
 # symbolizer their reports need for file and line), GoogleTest and Google
 # Benchmark (the start-up benchmark also needs the X11 headers), the
-# real-window, screen reader and package tests, the lint, and the check on a
-# fresh Debian root.
+# real-window tests (xclip fills the clipboard a paste takes), the screen
+# reader and package tests, the lint, and the check on a fresh Debian root.
 # shellcheck disable=SC2034
 QOB_TEST_PACKAGES=(
   clang libclang-rt-14-dev llvm
   libgtest-dev libbenchmark-dev
   binutils-mingw-w64-x86-64 cpp python3
   libx11-dev libxdamage-dev libxfixes-dev
-  xvfb xdotool imagemagick libfaketime x11-utils
+  xvfb xdotool xclip imagemagick libfaketime x11-utils
   dbus-daemon dbus-bin at-spi2-core python3-pyatspi
   qt6-gtk-platformtheme weston qt6-wayland
   desktop-file-utils appstream dpkg-dev file lintian

@@ -55,6 +55,29 @@ rw_until rw_no_window_titled qob || rw_fail "Return leaves the error box open"
 # With no window manager the keyboard goes back to no window by itself.
 rw_focus
 
+# A paste too long for the field, from the clipboard with Ctrl+V and from the
+# primary selection with a middle click, is refused whole: the year field
+# stays empty, and Enter brings the error box again. Cut to fit, it would
+# hold 32,766 spaces and a 1: the year 1.
+printf '%32766s1983' '' >"$RW_DIR/long-paste.txt"
+for selection in clipboard primary; do
+    xclip -selection "$selection" -in "$RW_DIR/long-paste.txt"
+    if [ "$selection" = clipboard ]; then
+        rw_key ctrl+v
+    else
+        xdotool mousemove --window "$RW_WIN" 140 65 click 2
+    fi
+    rw_key Return
+    if rw_until rw_window_titled qob >/dev/null; then
+        rw_pass "a paste from the $selection too long for the field is refused whole"
+        rw_key Return
+        rw_until rw_no_window_titled qob || rw_fail "Return leaves the error box open"
+    else
+        rw_fail "a paste from the $selection too long for the field was taken"
+    fi
+    rw_focus
+done
+
 # The About box from the dialog's own menu (the Menu key on OK, back from the
 # year field, and the menu's last entry): its texts whole inside their
 # rectangles, and Escape closes it.

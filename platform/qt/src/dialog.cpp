@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <limits>
 
 namespace platform {
 namespace {
@@ -71,7 +70,9 @@ void ApplyButton(QPushButton& button, const ControlTemplate& item) {
 }
 
 void ApplyEdit(QLineEdit& edit, const ControlTemplate& item) {
-    edit.setMaxLength(std::numeric_limits<int>::max());
+    // Qt's own limit one above the field's: an edit that would not fit is
+    // cut to one character too many, which the limit then refuses whole.
+    edit.setMaxLength(FieldLengthLimit::kMaxLength + 1);
     edit.setValidator(new FieldLengthLimit(&edit));
     edit.setText(ToQString(item.text));
     edit.setFrame(item.style & ws::kBorder);

@@ -7,9 +7,9 @@ namespace platform {
 // An edit control holds at most 32,767 characters, as the window system's
 // does. Qt's own limit cuts a paste to fit before anything else sees it,
 // which can leave a different number in the field than the one pasted; so
-// the field's own limit is lifted, and an edit whose result would not fit
-// (a paste, a drop, a middle click, an input method's commit, a key) is
-// refused whole: the field keeps its text.
+// an edit whose result would not fit (a paste, a drop, a middle click, an
+// input method's commit, a key) is refused whole instead: the field keeps
+// its text.
 class FieldLengthLimit : public QValidator {
 public:
     static constexpr int kMaxLength = 32767;
