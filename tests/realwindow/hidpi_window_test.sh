@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # qob in a real window at the device pixel ratios people get on X11, today
 # fixed at 2026-12-07: 1; 1.25 from Xft.dpi 120, as a desktop sets it with
-# xrdb; and 2 from QT_SCALE_FACTOR. At each, once Enter has drawn the
+# xrdb; and 2 from QT_SCALE_FACTOR, whose 0.5 is ignored, with a warning, for
+# a dialog whose controls would not fit. At each, once Enter has drawn the
 # markers, the window is the dialog scaled, the three curves are pixel for
 # pixel what they must be on that device grid, and every static text is drawn
 # whole inside its rectangle, with about the ratio squared times its ink at 1.
@@ -41,13 +42,16 @@ marked() {
 declare -A ink_at_1
 rw_start_xvfb
 # Read from descriptor 3: what runs inside the loop keeps its standard input.
-while read -r -u 3 ratio dpi scale size; do
+while read -r -u 3 ratio dpi scale size warned; do
     rw_set_dpi "$dpi"
     # env keeps the last of repeated assignments, so the newest scale wins.
     RW_ENV+=("QT_SCALE_FACTOR=$scale")
     rw_start "$program"
     rw_wait_window "^vidad$"
-    rw_expect "client area at ratio $ratio" "$(rw_size)" "$size"
+    rw_expect "client area at ratio $ratio from QT_SCALE_FACTOR=$scale" "$(rw_size)" "$size"
+    said=no
+    grep -q "ignoring QT_SCALE_FACTOR=\"$scale\"" "$RW_DIR/program.log" && said=yes
+    rw_expect "whether QT_SCALE_FACTOR=$scale is warned of" "$said" "$warned"
     shot=$RW_DIR/ratio$ratio.png
     rw_screenshot_showing "$shot" '#001400' >/dev/null || rw_fail "no curve frame at ratio $ratio"
     rw_focus
@@ -75,8 +79,9 @@ while read -r -u 3 ratio dpi scale size; do
         fi
     done <<<"$texts"
 done 3<<'EOF'
-1 96 1 360x237
-1.25 120 1 450x296
-2 96 2 720x474
+1 96 1 360x237 no
+1.25 120 1 450x296 no
+2 96 2 720x474 no
+1 96 0.5 360x237 yes
 EOF
 rw_finish

@@ -4,6 +4,7 @@
 #include "platform/qt/dialog_units.h"
 #include "platform/qt/process_end.h"
 #include "platform/qt/translations.h"
+#include "start_up_messages.h"
 
 #include <QApplication>
 #include <QFont>
@@ -14,16 +15,18 @@ namespace platform {
 namespace {
 
 // Runs before the application object exists, which is when Qt decides
-// whether to load a desktop theme.
-int& WithoutDesktopTheme(int& argc) {
+// whether to load a desktop theme and opens the window system.
+int& BeforeQtStarts(int& argc) {
     QGuiApplication::setDesktopSettingsAware(false);
+    BeginStartUp();
     return argc;
 }
 
 } // namespace
 
 struct Application::Native {
-    Native(int& argc, char** argv) : app(WithoutDesktopTheme(argc), argv) {
+    Native(int& argc, char** argv) : app(BeforeQtStarts(argc), argv) {
+        EndStartUp();
         // On Wayland the app id ties the window to its desktop entry.
         QGuiApplication::setDesktopFileName(QStringLiteral(QOB_APP_ID));
         QApplication::setPalette(QApplication::style()->standardPalette());
@@ -32,6 +35,7 @@ struct Application::Native {
         QFont font = QApplication::font();
         font.setFamily(kDialogFontFamily);
         QApplication::setFont(font);
+        WarnIfNoDialogFont();
         LoadQtTranslations(app);
     }
 
