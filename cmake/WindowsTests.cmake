@@ -56,3 +56,9 @@ add_custom_command(OUTPUT ${_prefix_ready}
   COMMENT "Creating the Wine prefix"
   VERBATIM)
 add_custom_target(wine_prefix ALL DEPENDS ${_prefix_ready})
+
+# Two programs that both start the prefix's server can race, and one loses
+# its connection ("wine client error: recvmsg"); so the tests' server is
+# started first, and is there as they come and go.
+add_test(NAME wine_server COMMAND ${QOB_WINE_RUN} ${QOB_WINE_STATE} --serve)
+set_tests_properties(wine_server PROPERTIES FIXTURES_SETUP wine_server LABELS windows)
