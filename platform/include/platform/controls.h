@@ -9,6 +9,11 @@ namespace platform {
 // A one-line edit control.
 class Edit : public Window {
 public:
+    // The most characters it holds, as the window system's own edit control
+    // does by default; an insertion that would not fit is refused whole. The
+    // page's fields, which a browser does not cut, have no limit.
+    static constexpr int kMaxLength = 32767;
+
     Edit();
 
     // The text in the program's 8-bit code page, GBK, as the control hands

@@ -72,7 +72,7 @@ void ApplyButton(QPushButton& button, const ControlTemplate& item) {
 void ApplyEdit(QLineEdit& edit, const ControlTemplate& item) {
     // Qt's own limit one above the field's: an edit that would not fit is
     // cut to one character too many, which the limit then refuses whole.
-    edit.setMaxLength(FieldLengthLimit::kMaxLength + 1);
+    edit.setMaxLength(Edit::kMaxLength + 1);
     edit.setValidator(new FieldLengthLimit(&edit));
     edit.setText(ToQString(item.text));
     edit.setFrame(item.style & ws::kBorder);

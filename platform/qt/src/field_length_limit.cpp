@@ -3,7 +3,7 @@
 namespace platform {
 
 QValidator::State FieldLengthLimit::validate(QString& text, int&) const {
-    return text.size() > kMaxLength ? Invalid : Acceptable;
+    return text.size() > Edit::kMaxLength ? Invalid : Acceptable;
 }
 
 } // namespace platform

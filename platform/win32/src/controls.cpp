@@ -65,11 +65,7 @@ void Window::Native::Print(PaintedStatic& control, HDC dc) {
 Edit::Edit() : Window(std::make_unique<EditNative>()) {}
 
 std::string Edit::GetWindowText() const {
-    const HWND hwnd = GetNative().hwnd;
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return ToGbk(text);
+    return ToGbk(WideTextOf(GetNative().hwnd));
 }
 
 Static::Static() : Static(std::make_unique<Native>()) {}

@@ -1,5 +1,8 @@
 #include "edit_length_limit.h"
 
+#include "platform/controls.h"
+#include "text.h"
+
 #include <commctrl.h>
 #include <imm.h>
 #include <string>
@@ -8,16 +11,6 @@ namespace platform {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 2;
-// The limit the window system gives an edit control by default, set
-// explicitly: some systems give less.
-constexpr WPARAM kMaxLength = 32767;
-
-std::wstring TextOf(HWND edit) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 // Runs the edit's own handling of a paste or an input method's result with
 // its limit lifted, so that nothing is cut, and refuses the result whole if
@@ -26,7 +19,7 @@ std::wstring TextOf(HWND edit) {
 // own. The refused text cannot come back through undo.
 LRESULT InsertWhole(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
     const auto limit = static_cast<int>(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0));
-    const std::wstring before = TextOf(edit);
+    const std::wstring before = WideTextOf(edit);
     DWORD start = 0;
     DWORD end = 0;
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
@@ -63,7 +56,8 @@ LRESULT CALLBACK LimitedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
 } // namespace
 
 void LimitEditWhole(HWND edit) {
-    SendMessageW(edit, EM_SETLIMITTEXT, kMaxLength, 0);
+    // Set explicitly: some systems give an edit control less by default.
+    SendMessageW(edit, EM_SETLIMITTEXT, Edit::kMaxLength, 0);
     SetWindowSubclass(edit, LimitedProc, kSubclassId, 0);
 }
 

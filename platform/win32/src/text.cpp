@@ -33,6 +33,13 @@ std::optional<std::string> EncodeGbk(std::u16string_view character) {
 
 } // namespace
 
+std::wstring WideTextOf(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 std::string ToGbk(std::wstring_view text) {
     static_assert(sizeof(wchar_t) == sizeof(char16_t));
     return ToCodePageBytes(
