@@ -1,7 +1,8 @@
 // The user interface talks only to platform's own headers, so that the same
-// sources build over Qt and over the window system's API. Qt's include
-// folders are not on ui's path; this fails the build if they ever are, or if
-// a platform header ever brings in windows.h.
+// sources build over every backend. This fails the build should a toolkit's
+// headers reach ui: Qt's if its include folders are on ui's path at all;
+// windows.h and emscripten's, which their builds always find, if a platform
+// header brings them in.
 #include "platform/application.h"
 #include "platform/clock.h"
 #include "platform/color.h"
@@ -30,4 +31,8 @@
 
 #if defined(_WINDOWS_) || defined(_WINDEF_) || defined(_WINUSER_)
 #error "ui must not include windows.h; it reaches the window system through platform only"
+#endif
+
+#if defined(EMSCRIPTEN_KEEPALIVE) || defined(EM_JS) || defined(EM_ASM)
+#error "ui must not include emscripten's headers; it reaches the page through platform only"
 #endif
