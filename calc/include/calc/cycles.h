@@ -4,7 +4,7 @@
 
 namespace calc {
 
-// Which cycle a curve shows; 0 means that no result has been set yet.
+// Which cycle a curve shows, numbered from 1 so that 0 names none.
 enum CycleKind : std::int32_t {
     kIntellect = 1,
     kEmotion = 2,

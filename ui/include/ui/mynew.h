@@ -51,5 +51,5 @@ private:
     std::uint32_t m_nIntellectDay = 0;
     std::uint32_t m_nEmotionDay = 0;
     std::uint32_t m_nPhysicalDay = 0;
-    std::int32_t m_nKind = 0;
+    std::int32_t m_nKind = 0; // names no cycle until a result is set: no marker
 };
