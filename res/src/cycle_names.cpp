@@ -1,14 +1,16 @@
 #include "res/cycle_names.h"
 
+#include "calc/cycles.h"
+
 namespace res {
 
 const char16_t* CycleName(std::int32_t kind) {
     switch (kind) {
-    case 1:
+    case calc::kIntellect:
         return u"智力周期";
-    case 2:
+    case calc::kEmotion:
         return u"情绪周期";
-    case 3:
+    case calc::kPhysical:
         return u"体力周期";
     default:
         return u"";
