@@ -220,8 +220,10 @@ TEST_P(TableText, GetsTheOneVerdictOfEveryBuild) {
 
 INSTANTIATE_TEST_SUITE_P(Fields, TableText, testing::ValuesIn(FieldTexts()));
 
-// A minimized window that paints itself centres its icon; a window narrower
-// than the icon puts it at 0, the division truncating toward zero.
+// A minimized window that paints itself centres its icon, half a spare pixel
+// rounding up. A window narrower than the icon starts it left of 0, except
+// one or two pixels narrower, where the division, truncating toward zero,
+// still gives 0.
 TEST(MinimizedIcon, StandsInTheMiddleOfTheWindow) {
     const std::pair<std::int32_t, std::int32_t> kExtentsAndOffsets[] = {
         {36, 2}, {33, 1}, {32, 0}, {31, 0}, {30, 0}, {29, -1}, {0, -15}};
