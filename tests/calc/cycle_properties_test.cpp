@@ -19,7 +19,6 @@ TEST(CycleProperties, HoldForABroadSweepOfDates) {
                         const calc::DayCount count = calc::CountDays(birth, ty, tm, td);
                         const calc::CycleResult result = calc::ComputeCycles(birth, ty, tm, td);
                         ASSERT_EQ(std::fmod(count.total * 4, 1.0), 0.0);
-                        ASSERT_EQ(count.whole, static_cast<std::int64_t>(std::trunc(count.total)));
                         for (const calc::CycleFacts& cycle : calc::kCycles) {
                             const calc::CyclePosition pos = result.*cycle.position;
                             const std::int32_t period = cycle.period;
@@ -36,8 +35,6 @@ TEST(CycleProperties, HoldForABroadSweepOfDates) {
                                 ASSERT_GT(pos.day, -period);
                                 ASSERT_LE(pos.cycles, 0);
                             }
-                            ASSERT_EQ(pos.cycles,
-                                      static_cast<std::int32_t>(std::trunc(count.total / period)));
                         }
                         ++checked;
                     }
