@@ -82,8 +82,9 @@ TEST(ParseDigits, TakesAMegabyteOfDigitsAndSpacesInLinearTime) {
     ASSERT_TRUE(calc::ParseDigits(text, value));
     const auto elapsed = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(value, 7);
-    // A quadratic space removal takes minutes here; linear takes microseconds.
-    EXPECT_LT(elapsed, std::chrono::seconds(2));
+    // A hang guard, not a timing: a quadratic space removal takes minutes
+    // here, a linear one microseconds. bench/calc_bench.cpp measures it.
+    EXPECT_LT(elapsed, std::chrono::seconds(10));
 }
 
 } // namespace
