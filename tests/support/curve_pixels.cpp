@@ -1,23 +1,23 @@
 #include "curve_pixels.h"
 
-#include "calc/cycles.h"
 #include "ui/mynew.h"
 
 #include <cmath>
 
 namespace test {
-namespace {
 
-std::int32_t PeriodOf(std::int32_t kind) {
-    for (const calc::CycleFacts& cycle : calc::kCycles) {
-        if (cycle.kind == kind) {
-            return cycle.period;
-        }
+std::int32_t CyclePeriod(std::int32_t kind) {
+    switch (kind) {
+    case 1:
+        return 32;
+    case 2:
+        return 28;
+    case 3:
+        return 23;
+    default:
+        return 0;
     }
-    return 0;
 }
-
-} // namespace
 
 std::map<std::pair<int, int>, platform::ColorRef> CurvePixels(int w, int h, std::int32_t kind,
                                                               std::int32_t day) {
@@ -40,10 +40,10 @@ std::map<std::pair<int, int>, platform::ColorRef> CurvePixels(int w, int h, std:
         set(x, h / 2, mynew::kLineColor);
     }
     for (int x = 0; x < w; ++x) {
-        const double s = std::sin(-x * 6.28318 / w);
+        const double s = std::sin(-x * kCurveAngleFactor / w);
         set(x, static_cast<std::int64_t>(h / 2 + (h - 4) * s / 2.0), mynew::kLineColor);
     }
-    if (const std::int32_t period = PeriodOf(kind)) {
+    if (const std::int32_t period = CyclePeriod(kind)) {
         const std::uint32_t mx = static_cast<std::uint32_t>(w) * static_cast<std::uint32_t>(day) /
                                  static_cast<std::uint32_t>(period);
         for (int y = 0; y < h; ++y) {

@@ -1,3 +1,5 @@
+#include "calc/cycles.h"
+#include "curve_pixels.h"
 #include "curve_reference.h"
 #include "pixels.h"
 #include "platform/qt/access.h"
@@ -121,6 +123,14 @@ TEST_P(Markers, StandAtTheDaysShareOfTheWidth) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Days, Markers, testing::ValuesIn(kMarkers));
+
+TEST(CurveReference, KeepsThePeriodsAndAngleFactorTheProductHas) {
+    EXPECT_EQ(test::kCurveAngleFactor, mynew::kAngleFactor);
+    for (std::int32_t kind = -1; kind <= 4; ++kind) {
+        const calc::CycleFacts* cycle = calc::FindCycle(kind);
+        EXPECT_EQ(test::CyclePeriod(kind), cycle ? cycle->period : 0) << "kind " << kind;
+    }
+}
 
 TEST(CurveControl, SurvivesEverySmallSize) {
     mynew curve;

@@ -8,16 +8,12 @@
 
 namespace {
 
-// The curve's angle factor: a little less than 2 pi, so the period never
-// quite closes at the right edge.
-constexpr double kAngleFactor = 6.28318;
-
 void DrawCurve(platform::Surface& dc, const platform::Rect& a) {
     const std::int32_t w = a.right - a.left;
     const std::int32_t h = a.bottom - a.top;
     for (std::int32_t x = a.left; x < a.left + w; ++x) {
         const std::int32_t d = a.left - x;
-        const double angle = static_cast<double>(d) * kAngleFactor / static_cast<double>(w);
+        const double angle = static_cast<double>(d) * mynew::kAngleFactor / static_cast<double>(w);
         const double v = static_cast<double>(h - 4) * std::sin(angle) / 2.0 + a.top;
         const auto y = static_cast<std::int32_t>(static_cast<double>(h / 2) + v);
         dc.SetPixel(x, y, mynew::kLineColor);

@@ -21,6 +21,9 @@ public:
     // A very dark green frame; axis, curve and marker in the default pen's black.
     static constexpr platform::ColorRef kFrameColor = 0x00001400;
     static constexpr platform::ColorRef kLineColor = 0x00000000;
+    // The curve's angle factor: a little less than 2 pi, so the period never
+    // quite closes at the right edge.
+    static constexpr double kAngleFactor = 6.28318;
 
     mynew();
 
