@@ -46,16 +46,16 @@ else
 fi
 
 shot=$RW_DIR/baseline.png
-if at=$(rw_screenshot_showing "$shot" '#001400'); then
-    rw_pass "curve frame colour #001400 found at $at"
+if at=$(rw_screenshot_showing "$shot" "$RW_FRAME_COLOUR"); then
+    rw_pass "curve frame colour $RW_FRAME_COLOUR found at $at"
     colour=$(rw_colour_at "$shot" "${at%,*}" "${at#*,}")
-    if [ "$colour" = "#001400" ]; then
-        rw_pass "pixel $at reads back as #001400"
+    if [ "$colour" = "$RW_FRAME_COLOUR" ]; then
+        rw_pass "pixel $at reads back as $RW_FRAME_COLOUR"
     else
         rw_fail "pixel $at reads back as $colour"
     fi
 else
-    rw_fail "no #001400 pixel in the screenshot"
+    rw_fail "no $RW_FRAME_COLOUR pixel in the screenshot"
 fi
 
 # Escape closes a dialog, and with its only window closed the program ends:

@@ -17,7 +17,7 @@ bare=${2:-$here/../../build/default/bench/startup/bare_dialog}
 show() {
     rw_start "$1"
     rw_wait_window "^vidad$"
-    rw_screenshot_showing "$2" '#001400' >/dev/null || rw_fail "no curve frame from $1"
+    rw_screenshot_showing "$2" "$RW_FRAME_COLOUR" >/dev/null || rw_fail "no curve frame from $1"
     rw_focus
     rw_key Escape
     rw_wait_exit || rw_fail "$1 still runs ${RW_TIMEOUT}s after Escape"

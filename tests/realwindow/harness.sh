@@ -7,7 +7,7 @@
 #   rw_start_xvfb
 #   rw_start build/default/ui/qob
 #   rw_wait_window
-#   if rw_screenshot_showing "$RW_DIR/first.png" '#001400' >/dev/null; then
+#   if rw_screenshot_showing "$RW_DIR/first.png" "$RW_FRAME_COLOUR" >/dev/null; then
 #       rw_pass "curve frames drawn"
 #   else
 #       rw_fail "no curve frame colour"
@@ -15,6 +15,10 @@
 #   rw_finish
 
 RW_TIMEOUT=${RW_TIMEOUT:-10}
+# The curve controls' frame colour, mynew::kFrameColor, as a screenshot
+# reads it.
+# shellcheck disable=SC2034 # read by the scripts that source this
+RW_FRAME_COLOUR='#001400'
 # A fixed "today", so that what the program draws does not depend on the day
 # the test runs.
 RW_FAKETIME=${RW_FAKETIME:-@2026-12-07 12:00:00}

@@ -53,7 +53,7 @@ while read -r -u 3 ratio dpi scale size warned; do
     grep -q "ignoring QT_SCALE_FACTOR=\"$scale\"" "$RW_DIR/program.log" && said=yes
     rw_expect "whether QT_SCALE_FACTOR=$scale is warned of" "$said" "$warned"
     shot=$RW_DIR/ratio$ratio.png
-    rw_screenshot_showing "$shot" '#001400' >/dev/null || rw_fail "no curve frame at ratio $ratio"
+    rw_screenshot_showing "$shot" "$RW_FRAME_COLOUR" >/dev/null || rw_fail "no curve frame at ratio $ratio"
     rw_focus
     rw_key Return
     rw_until marked "$shot" "$ratio" || rw_fail "no marker at ratio $ratio"

@@ -27,8 +27,8 @@ else
 fi
 
 before=$RW_DIR/before.png
-rw_screenshot_showing "$before" '#001400' >/dev/null || rw_fail "no curve frame drawn"
-rw_expect "frame of the intellect curve" "$(rw_colour_at "$before" 140 94)" "#001400"
+rw_screenshot_showing "$before" "$RW_FRAME_COLOUR" >/dev/null || rw_fail "no curve frame drawn"
+rw_expect "frame of the intellect curve" "$(rw_colour_at "$before" 140 94)" "$RW_FRAME_COLOUR"
 rw_expect "no marker before the first press" "$(($(rw_black_rows "$before" 153 94 135) < 41))" 1
 background=$(rw_colour_at "$before" 5 232)
 

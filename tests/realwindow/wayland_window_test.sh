@@ -58,7 +58,7 @@ shot_finds() {
 RW_ENV=("${wayland[@]}" WAYLAND_DEBUG=1)
 rw_start "$program"
 shot=$RW_DIR/first.png
-if at=$(rw_until shot_finds "$shot" '#001400'); then
+if at=$(rw_until shot_finds "$shot" "$RW_FRAME_COLOUR"); then
     if grep -qF 'set_app_id("io.github.vidad.qob")' "$RW_DIR/program.log"; then
         rw_pass "qob names its window io.github.vidad.qob to the compositor"
     else

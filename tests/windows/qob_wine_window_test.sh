@@ -117,7 +117,7 @@ painted() {
     rw_screenshot "$1" || return 1
     while read -r name _ x y _; do
         read -r x y _ < <(device_rect "$2" "$3" "$x" "$y" 1 1)
-        [ "$(rw_colour_at "$1" "$x" "$y")" = '#001400' ] || return 1
+        [ "$(rw_colour_at "$1" "$x" "$y")" = "$RW_FRAME_COLOUR" ] || return 1
     done <<<"$curves"
 }
 
