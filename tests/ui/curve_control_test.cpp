@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <ostream>
 
@@ -219,7 +220,26 @@ TEST_P(ScaleFactors, DrawOnTheDevicePixelGridInWholeBlocks) {
 
 INSTANTIATE_TEST_SUITE_P(Ratios, ScaleFactors, testing::ValuesIn(kScales));
 
-TEST(CurveControl, ShowsTheMarkerAtOnceAndOnlyTheCurrentOne) {
+// A marker drawn at once lands on what the control shows, so an earlier one
+// stays beside it until the control is painted anew from its stored values,
+// as by an expose or a change of size.
+struct Repaint {
+    const char* what;
+    std::function<void(QWidget&)> trigger;
+};
+
+void PrintTo(const Repaint& r, std::ostream* out) {
+    *out << r.what;
+}
+
+const Repaint kRepaints[] = {
+    {"expose", [](QWidget& view) { view.update(); }},
+    {"change of size", [](QWidget& view) { view.resize(211, 41); }},
+};
+
+class MarkersDrawnAtOnce : public testing::TestWithParam<Repaint> {};
+
+TEST_P(MarkersDrawnAtOnce, StayBesideEachOtherUntilTheControlIsRepainted) {
     mynew curve;
     QWidget& view = platform::qt::WidgetOf(curve);
     view.resize(210, 41);
@@ -235,7 +255,16 @@ TEST(CurveControl, ShowsTheMarkerAtOnceAndOnlyTheCurrentOne) {
 
     curve.SetIntellectDay(31);
     curve.DrawDayMarker();
-    EXPECT_EQ(test::FullHeightColumns(test::OnScreen(view), kBlack), QList<int>{203});
+    EXPECT_EQ(test::FullHeightColumns(test::OnScreen(view), kBlack), (QList<int>{65, 203}));
+
+    GetParam().trigger(view);
+    const int last = view.width() * 31 / 32;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return test::FullHeightColumns(test::OnScreen(view), kBlack) == QList<int>{last}; },
+        2000))
+        << GetParam().what;
 }
+
+INSTANTIATE_TEST_SUITE_P(Triggers, MarkersDrawnAtOnce, testing::ValuesIn(kRepaints));
 
 } // namespace

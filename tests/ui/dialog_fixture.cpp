@@ -43,6 +43,10 @@ void WaitForFramesShown(QWidget& window) {
 
 void DialogTest::SetUp() {
     platform::SetStringTable(res::kStringTable);
+    Start();
+}
+
+void QtDialogSession::Start() {
     platform::SetClockForTesting([this] { return today; });
     closeBox = [](QDialog& box) {
         for (auto* button : box.findChildren<QPushButton*>()) {
@@ -74,8 +78,8 @@ void DialogTest::SetUp() {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&Dlg()));
 }
 
-void DialogTest::Answer(QDialog& box) {
-    ShownBox shown{box.windowTitle(), {}, {}, false, box.parentWidget()};
+void QtDialogSession::Answer(QDialog& box) {
+    QtBox shown{box.windowTitle(), {}, {}, false, box.parentWidget()};
     if (auto* message = qobject_cast<QMessageBox*>(&box)) {
         shown.text = message->text();
         shown.hasIcon = message->icon() != QMessageBox::NoIcon;
@@ -87,45 +91,45 @@ void DialogTest::Answer(QDialog& box) {
     closeBox(box);
 }
 
-void DialogTest::TearDown() {
+void QtDialogSession::Stop() {
     WaitForFramesShown(Dlg());
     dlg.reset();
     platform::SetModalHookForTesting({});
     platform::SetClockForTesting({});
 }
 
-void DialogTest::SetToday(int year, int month, int day) {
+void QtDialogSession::SetToday(int year, int month, int day) {
     today = {year, month, day};
 }
 
-void DialogTest::Type(int id, const QString& text) {
+void QtDialogSession::Type(int id, const QString& text) {
     Edit(id).setText(text);
 }
 
-void DialogTest::TypeDate(const QString& year, const QString& month, const QString& day) {
+void QtDialogSession::TypeDate(const QString& year, const QString& month, const QString& day) {
     Type(IDC_EDIT_YEAR, year);
     Type(IDC_EDIT_MONTH, month);
     Type(IDC_EDIT_DAY, day);
 }
 
-void DialogTest::PressEnter() {
+void QtDialogSession::PressEnter() {
     QTest::keyClick(&Dlg(), Qt::Key_Return);
 }
 
-QLineEdit& DialogTest::Edit(int id) const {
+QLineEdit& QtDialogSession::Edit(int id) const {
     return *qobject_cast<QLineEdit*>(Item(id));
 }
 
-QLabel& DialogTest::Label(int id) const {
+QLabel& QtDialogSession::Label(int id) const {
     return *qobject_cast<QLabel*>(Item(id));
 }
 
-QList<int> DialogTest::MarkerColumns(int curveId) {
+QList<int> QtDialogSession::MarkerColumns(int curveId) {
     const QRect area = Item(curveId)->geometry();
     return test::FullHeightColumns(test::OnScreen(Dlg()).copy(area), test::kBlack);
 }
 
-void DialogTest::ExpectLabels(const QStringList& intellectEmotionPhysical) const {
+void QtDialogSession::ExpectLabels(const QStringList& intellectEmotionPhysical) const {
     const int ids[] = {IDC_LABEL_INTELLECT, IDC_LABEL_EMOTION, IDC_LABEL_PHYSICAL};
     ASSERT_EQ(intellectEmotionPhysical.size(), 3);
     for (int i = 0; i < 3; ++i) {
@@ -133,7 +137,7 @@ void DialogTest::ExpectLabels(const QStringList& intellectEmotionPhysical) const
     }
 }
 
-void DialogTest::ExpectMarkers(int intellect, int emotion, int physical) {
+void QtDialogSession::ExpectMarkers(int intellect, int emotion, int physical) {
     EXPECT_EQ(MarkerColumns(IDC_CURVE_INTELLECT), QList<int>{intellect});
     EXPECT_EQ(MarkerColumns(IDC_CURVE_EMOTION), QList<int>{emotion});
     EXPECT_EQ(MarkerColumns(IDC_CURVE_PHYSICAL), QList<int>{physical});

@@ -14,7 +14,7 @@
 #include <memory>
 
 // What a modal box showed while the dialog ran it.
-struct ShownBox {
+struct QtBox {
     QString title;
     QString text;
     QStringList buttons;
@@ -25,10 +25,10 @@ struct ShownBox {
 // The main dialog shown as at start-up, with today fixed at 2026-12-07. Modal
 // boxes are answered by `closeBox` (by default: pressing their default
 // button) and recorded in `boxes`, so no test waits on one.
-class DialogTest : public testing::Test {
-protected:
-    void SetUp() override;
-    void TearDown() override;
+class QtDialogSession {
+public:
+    void Start();
+    void Stop();
 
     void Answer(QDialog& box);
     void SetToday(int year, int month, int day);
@@ -50,7 +50,13 @@ protected:
     void ExpectMarkers(int intellect, int emotion, int physical);
 
     std::unique_ptr<CBiorhythmDlg> dlg;
-    std::vector<ShownBox> boxes;
+    std::vector<QtBox> boxes;
     std::function<void(QDialog&)> closeBox;
     platform::LocalDate today{2026, 12, 7};
+};
+
+class DialogTest : public testing::Test, public QtDialogSession {
+protected:
+    void SetUp() override;
+    void TearDown() override { Stop(); }
 };

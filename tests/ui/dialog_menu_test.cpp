@@ -13,14 +13,6 @@
 
 namespace {
 
-QStringList EntriesOf(const QMenu& menu) {
-    QStringList entries;
-    for (const QAction* action : menu.actions()) {
-        entries << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    }
-    return entries;
-}
-
 // The About box's template items of the class in order, an icon as its size.
 QStringList AboutBoxItems(platform::ControlClass controlClass) {
     QStringList texts;
@@ -54,11 +46,6 @@ protected:
         ADD_FAILURE() << "no entry for command " << command;
     }
 };
-
-TEST_F(WindowMenu, OffersMinimizeCloseAndAbout) {
-    EXPECT_EQ(EntriesOf(OpenMenu()),
-              (QStringList{"最小化(&N)", "关闭(&C)", "-", "关于vidad(&A)..."}));
-}
 
 // The Menu key reaches the dialog the same way through the X11 platform;
 // the real-window test presses it.
@@ -127,56 +114,5 @@ TEST_P(AboutBox, ShowsTheSameContentsEachTimeAndEveryWayOfClosingEndsIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, AboutBox, testing::ValuesIn(kClosings));
-
-TEST_F(WindowMenu, LeavesOutSeparatorAndAboutWithoutTheirString) {
-    dlg.reset();
-    platform::SetStringTable({});
-    dlg = std::make_unique<CBiorhythmDlg>();
-    dlg->Create();
-    Dlg().show();
-    EXPECT_EQ(EntriesOf(OpenMenu()), (QStringList{"最小化(&N)", "关闭(&C)"}));
-}
-
-TEST_F(WindowMenu, MinimizesTheDialog) {
-    Choose(OpenMenu(), platform::sc::kMinimize);
-    EXPECT_TRUE(Dlg().isMinimized());
-}
-
-struct Ending {
-    const char* what;
-    std::function<void(CBiorhythmDlg&, WindowMenu&)> end;
-};
-
-void PrintTo(const Ending& e, std::ostream* out) {
-    *out << e.what;
-}
-
-class EndingTheRun : public WindowMenu, public testing::WithParamInterface<Ending> {
-public:
-    using WindowMenu::Choose;
-    using WindowMenu::OpenMenu;
-};
-
-const Ending kEndings[] = {
-    {"Escape", [](CBiorhythmDlg& d,
-                  WindowMenu&) { QTest::keyClick(&platform::qt::DialogOf(d), Qt::Key_Escape); }},
-    {"close button", [](CBiorhythmDlg& d, WindowMenu&) { platform::qt::DialogOf(d).close(); }},
-    {"Close in the menu",
-     [](CBiorhythmDlg&, WindowMenu& t) {
-         auto& self = static_cast<EndingTheRun&>(t);
-         self.Choose(self.OpenMenu(), platform::sc::kClose);
-     }},
-};
-
-TEST_P(EndingTheRun, EndsTheModalRunAtOnce) {
-    platform::SetModalHookForTesting({});
-    dlg = std::make_unique<CBiorhythmDlg>();
-    QTimer::singleShot(0, &Dlg(), [this] { GetParam().end(*dlg, *this); });
-    QTimer::singleShot(5000, &Dlg(), [this] { Dlg().done(-1); });
-    EXPECT_EQ(dlg->DoModal(), QDialog::Rejected);
-    EXPECT_FALSE(Dlg().isVisible());
-}
-
-INSTANTIATE_TEST_SUITE_P(Ways, EndingTheRun, testing::ValuesIn(kEndings));
 
 } // namespace

@@ -45,7 +45,7 @@ protected:
     virtual void OnPaint() = 0;
 
 private:
-    friend struct Window::Native;
+    friend class Handlers;
 
     const char* className_;
 };

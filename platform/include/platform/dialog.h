@@ -49,7 +49,7 @@ protected:
 
 private:
     friend class DataExchange;
-    friend struct Window::Native;
+    friend class Handlers;
 
     void Attach(int id, Window& member);
 };

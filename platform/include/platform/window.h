@@ -8,8 +8,8 @@
 namespace platform {
 
 // A window of the window system: a dialog or one of its controls. The
-// toolkit's own window behind it is the backend's business; the backend's
-// Native may reach the protected handlers of the classes that befriend it.
+// toolkit's own window behind it is the backend's business (see
+// platform/README.md).
 class Window {
 public:
     struct Native;

@@ -12,6 +12,7 @@ namespace platform {
 namespace ws {
 inline constexpr std::uint32_t kPopup = 0x80000000;
 inline constexpr std::uint32_t kVisible = 0x10000000;
+inline constexpr std::uint32_t kDisabled = 0x08000000;
 inline constexpr std::uint32_t kCaption = 0x00C00000;
 inline constexpr std::uint32_t kBorder = 0x00800000;
 inline constexpr std::uint32_t kSysMenu = 0x00080000;

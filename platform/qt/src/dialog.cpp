@@ -2,8 +2,10 @@
 
 #include "digits_only_filter.h"
 #include "field_length_limit.h"
+#include "handlers.h"
 #include "native.h"
 #include "platform/qt/access.h"
+#include "platform/qt/dialog_units.h"
 #include "platform/qt/modal_run.h"
 #include "platform/qt/text.h"
 #include "platform/window_styles.h"
@@ -19,7 +21,8 @@ namespace platform {
 namespace {
 
 // The dialog's window: hands its paint request, window menu, Shift+F10 and
-// close button to the dialog.
+// close button to the dialog, and has its painted controls repainted whole
+// when it comes back from minimized.
 class DialogWidget : public QDialog {
 public:
     DialogWidget(Dialog& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog) {}
@@ -29,6 +32,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     Dialog& dialog_;
@@ -94,81 +98,9 @@ void ApplyStatic(QLabel& label, const ControlTemplate& item, const QRect& area) 
     label.setWordWrap(true);
 }
 
-void ApplyTemplate(Dialog& dialog, QWidget& widget, const ControlTemplate& item) {
+void PopupSystemMenu(Dialog& dialog, const std::vector<SystemMenu::Native::Entry>& entries,
+                     const QPoint& globalPos) {
     DialogNative& state = StateOf(dialog);
-    widget.setParent(&state.Widget());
-    const QRect area = MapDialogQRect(item.rect, state.base);
-    widget.setGeometry(area);
-    if (auto* button = qobject_cast<QPushButton*>(&widget)) {
-        ApplyButton(*button, item);
-        QObject::connect(button, &QPushButton::clicked, &state.Widget(),
-                         [&dialog, id = item.id] { Window::Native::Command(dialog, id); });
-    } else if (auto* edit = qobject_cast<QLineEdit*>(&widget)) {
-        ApplyEdit(*edit, item);
-    } else if (auto* label = qobject_cast<QLabel*>(&widget)) {
-        ApplyStatic(*label, item, area);
-    }
-    const bool focusable = item.controlClass != ControlClass::Static;
-    widget.setFocusPolicy((item.style & ws::kTabStop) ? Qt::StrongFocus
-                          : focusable                 ? Qt::ClickFocus
-                                                      : Qt::NoFocus);
-    widget.setVisible(item.style & ws::kVisible);
-}
-
-QWidget* Materialize(Dialog& dialog, DialogNative::Control& control) {
-    if (!control.widget) {
-        control.widget = NewControl(*control.item);
-        ApplyTemplate(dialog, *control.widget, *control.item);
-    }
-    return control.widget;
-}
-
-void SetUpWindow(DialogNative& state) {
-    QDialog& widget = state.Widget();
-    const DialogTemplate& dialog = state.dialogTemplate;
-    widget.setWindowFlags(WindowFlagsOf(dialog));
-    widget.setWindowTitle(ToQString(dialog.caption));
-    widget.setFont(DialogFont(dialog));
-    state.base = BaseUnitsOf(widget.font());
-    // No template has a sizing border: every dialog keeps its size.
-    widget.setFixedSize(MapDialogQRect({0, 0, dialog.width, dialog.height}, state.base).size());
-}
-
-// The controls no member took over are built once the members are bound,
-// so a member's template control is never built only to be thrown away.
-// Stacking then follows template order, as creation order would have.
-void CreateRemainingControls(Dialog& dialog) {
-    for (DialogNative::Control& control : StateOf(dialog).controls) {
-        Materialize(dialog, control)->raise();
-    }
-}
-
-// Template order is the tab order; the first visible, enabled tab stop
-// starts with the focus unless the initialisation placed it itself.
-void SetTabOrderAndFocus(const DialogNative& state, bool focusFirst) {
-    QWidget* previous = nullptr;
-    QWidget* first = nullptr;
-    for (const DialogNative::Control& control : state.controls) {
-        QWidget* widget = control.widget;
-        if (!(control.item->style & ws::kTabStop)) {
-            continue;
-        }
-        if (previous) {
-            QWidget::setTabOrder(previous, widget);
-        }
-        previous = widget;
-        if (!first && !widget->isHidden() && widget->isEnabled()) {
-            first = widget;
-        }
-    }
-    if (focusFirst && first) {
-        first->setFocus();
-    }
-}
-
-void PopupSystemMenu(Dialog& dialog, const QPoint& globalPos) {
-    DialogNative& state = StateOf(dialog);
-    const auto& entries = state.systemMenu->GetNative().entries;
     if (!state.menu || state.menu->actions().size() != static_cast<qsizetype>(entries.size())) {
         state.menu = std::make_unique<QMenu>(&state.Widget());
         for (const SystemMenu::Native::Entry& entry : entries) {
@@ -180,21 +112,19 @@ void PopupSystemMenu(Dialog& dialog, const QPoint& globalPos) {
         }
         QObject::connect(state.menu.get(), &QMenu::triggered, state.menu.get(),
                          [&dialog](QAction* action) {
-                             Window::Native::SystemCommand(dialog, action->data().toUInt());
+                             Handlers::SystemCommand(dialog, action->data().toUInt());
                          });
     }
     state.menu->popup(globalPos);
 }
 
 void DialogWidget::paintEvent(QPaintEvent* event) {
-    Window::Native::Paint(dialog_);
+    Handlers::Paint(dialog_);
     QDialog::paintEvent(event);
 }
 
 void DialogWidget::contextMenuEvent(QContextMenuEvent* event) {
-    if (dialog_.GetSystemMenu()) {
-        PopupSystemMenu(dialog_, event->globalPos());
-    }
+    OpenSystemMenu(dialog_, {event->globalPos().x(), event->globalPos().y()});
 }
 
 // Shift+F10 asks the focused control for its menu, as the Menu key does; a
@@ -214,7 +144,18 @@ void DialogWidget::keyPressEvent(QKeyEvent* event) {
 // The title bar's close button is the window menu's Close.
 void DialogWidget::closeEvent(QCloseEvent* event) {
     event->ignore();
-    Window::Native::SystemCommand(dialog_, sc::kClose);
+    Handlers::SystemCommand(dialog_, sc::kClose);
+}
+
+// Qt's backing store may keep what a minimized window showed; a restored
+// window is painted anew, as the window system paints it.
+void DialogWidget::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange &&
+        (static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized) &&
+        !isMinimized()) {
+        update();
+    }
+    QDialog::changeEvent(event);
 }
 
 std::unique_ptr<Window::Native> NewDialog(Dialog& dialog, const DialogTemplate& dialogTemplate,
@@ -231,40 +172,93 @@ Dialog::Dialog(const DialogTemplate& dialogTemplate, Window* parent)
 
 Dialog::~Dialog() = default;
 
-int Dialog::DoModal() {
-    Create();
-    return RunModal(StateOf(*this).Widget());
+DialogCore& dialog_hooks::CoreOf(const Dialog& dialog) {
+    return StateOf(dialog);
 }
 
-void Dialog::Create() {
-    DialogNative& state = StateOf(*this);
-    if (state.created) {
-        return;
-    }
-    state.created = true;
-    SetUpWindow(state);
-    for (const ControlTemplate& item : state.dialogTemplate.controls) {
-        state.controls.push_back({&item, nullptr});
-    }
-    const bool focusFirst = OnDialogInit();
-    CreateRemainingControls(*this);
-    SetTabOrderAndFocus(state, focusFirst);
+BaseUnits dialog_hooks::CreateDialogWindow(Dialog& dialog) {
+    DialogNative& state = StateOf(dialog);
+    QDialog& widget = state.Widget();
+    const DialogTemplate& dialogTemplate = state.dialogTemplate;
+    widget.setWindowFlags(WindowFlagsOf(dialogTemplate));
+    widget.setWindowTitle(ToQString(dialogTemplate.caption));
+    widget.setFont(DialogFont(dialogTemplate));
+    const BaseUnits base = BaseUnitsOf(widget.font());
+    // No template has a sizing border: every dialog keeps its size.
+    widget.setFixedSize(
+        MapDialogQRect({0, 0, dialogTemplate.width, dialogTemplate.height}, base).size());
+    return base;
 }
 
-SystemMenu* Dialog::GetSystemMenu() {
-    DialogNative& state = StateOf(*this);
-    if (!(state.dialogTemplate.style & ws::kSysMenu)) {
-        return nullptr;
+BuiltControl::BuiltControl(const ControlTemplate& item)
+    : Window(std::make_unique<Native>(std::unique_ptr<QWidget>(NewControl(item)))) {}
+
+void dialog_hooks::PlaceControl(Dialog& dialog, Window& control, const ControlTemplate& item) {
+    DialogNative& state = StateOf(dialog);
+    QWidget& widget = qt::WidgetOf(control);
+    widget.setParent(&state.Widget());
+    const QRect area = MapDialogQRect(item.rect, state.base);
+    widget.setGeometry(area);
+    if (auto* button = qobject_cast<QPushButton*>(&widget)) {
+        ApplyButton(*button, item);
+        QObject::connect(button, &QPushButton::clicked, &state.Widget(),
+                         [&dialog, id = item.id] { Handlers::Command(dialog, id); });
+    } else if (auto* edit = qobject_cast<QLineEdit*>(&widget)) {
+        ApplyEdit(*edit, item);
+    } else if (auto* label = qobject_cast<QLabel*>(&widget)) {
+        ApplyStatic(*label, item, area);
     }
-    if (state.systemMenu) {
-        return state.systemMenu.get();
+    const bool focusable = item.controlClass != ControlClass::Static;
+    widget.setFocusPolicy((item.style & ws::kTabStop) ? Qt::StrongFocus
+                          : focusable                 ? Qt::ClickFocus
+                                                      : Qt::NoFocus);
+    widget.setEnabled(!(item.style & ws::kDisabled));
+    widget.setVisible(item.style & ws::kVisible);
+}
+
+void dialog_hooks::OrderControls(Dialog&, const std::vector<DialogCore::Control>& controls) {
+    QWidget* previous = nullptr;
+    for (const DialogCore::Control& control : controls) {
+        QWidget& widget = qt::WidgetOf(*control.window);
+        widget.raise();
+        if (control.item->style & ws::kTabStop) {
+            if (previous) {
+                QWidget::setTabOrder(previous, &widget);
+            }
+            previous = &widget;
+        }
     }
-    state.systemMenu = std::make_unique<SystemMenu>(std::make_unique<SystemMenu::Native>());
-    if (state.dialogTemplate.style & ws::kMinimizeBox) {
-        state.systemMenu->AppendItem(sc::kMinimize, u"最小化(&N)");
+}
+
+void dialog_hooks::Focus(Dialog&, Window& control) {
+    qt::WidgetOf(control).setFocus();
+}
+
+void dialog_hooks::ShowMenu(Dialog& dialog, const std::vector<SystemMenu::Native::Entry>* entries,
+                            Point at) {
+    if (entries) {
+        PopupSystemMenu(dialog, *entries, QPoint(at.x, at.y));
     }
-    state.systemMenu->AppendItem(sc::kClose, u"关闭(&C)");
-    return state.systemMenu.get();
+}
+
+bool dialog_hooks::CanMinimize() {
+    return true;
+}
+
+void dialog_hooks::Minimize(Dialog& dialog) {
+    StateOf(dialog).Widget().showMinimized();
+}
+
+void dialog_hooks::EndDialog(Dialog& dialog, int result) {
+    if (result == kIdOk) {
+        StateOf(dialog).Widget().accept();
+    } else {
+        StateOf(dialog).Widget().reject();
+    }
+}
+
+int dialog_hooks::RunModal(Dialog& dialog) {
+    return platform::RunModal(StateOf(dialog).Widget());
 }
 
 // Qt's window icon holds every size, so one icon serves both.
@@ -273,57 +267,13 @@ void Dialog::SetIcon(const Icon& icon, bool) {
     StateOf(*this).Widget().setWindowIcon(native ? native->icon : QIcon());
 }
 
-void Dialog::OnCommand(int id) {
-    if (id == kIdOk) {
-        StateOf(*this).Widget().accept();
-    } else if (id == kIdCancel) {
-        StateOf(*this).Widget().reject();
-    }
-}
-
-void Dialog::OnSystemCommand(std::uint32_t nID, std::intptr_t) {
-    switch (nID & 0xFFF0) {
-    case sc::kMinimize:
-        StateOf(*this).Widget().showMinimized();
-        break;
-    case sc::kClose:
-        OnCommand(kIdCancel);
-        break;
-    default:
-        break;
-    }
-}
-
-void Dialog::OnPaint() {}
-
-// Qt asks no minimized window to paint, so the icon's background is never
-// wanted.
-void Dialog::SendIconEraseBackground(Surface&) {}
-
-void Dialog::Attach(int id, Window& member) {
-    for (DialogNative::Control& control : StateOf(*this).controls) {
-        if (control.item->id == id) {
-            QWidget& widget = qt::WidgetOf(member);
-            ApplyTemplate(*this, widget, *control.item);
-            // A control asked for before binding gives way to the member.
-            delete control.widget;
-            control.widget = &widget;
-            return;
-        }
-    }
-}
-
 QDialog& qt::DialogOf(const Dialog& dialog) {
     return StateOf(dialog).Widget();
 }
 
 QWidget* qt::GetDlgItem(Dialog& dialog, int id) {
-    for (DialogNative::Control& control : StateOf(dialog).controls) {
-        if (control.item->id == id) {
-            return Materialize(dialog, control);
-        }
-    }
-    return nullptr;
+    Window* control = ControlOf(dialog, id);
+    return control ? &WidgetOf(*control) : nullptr;
 }
 
 } // namespace platform

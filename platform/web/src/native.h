@@ -1,23 +1,30 @@
 #pragma once
 
+// The web backend: every operation of platform's headers over the page's
+// elements, through the page's scripts (page.h). Dialogs are laid out by the
+// shared dialog core (dialog_core.h) and shown as <dialog> elements; painted
+// controls keep their picture (picture.h) and show it on a canvas. What it
+// cannot do as the window system does: minimize (a page has no minimized
+// windows, so the window menu offers only Close), encode text in GBK (a
+// browser has no GBK encoder: every non-ASCII character of a field is one
+// byte no parse accepts), limit a field's length, paint a window's face
+// itself (the style sheet does). See platform/README.md.
+
+#include "dialog_core.h"
 #include "icon_size.h"
-#include "listed_system_menu.h"
+#include "picture.h"
 #include "platform/controls.h"
 #include "platform/dialog.h"
-#include "platform/dialog_units.h"
 #include "platform/resources.h"
 
 #include <cstdint>
 #include <memory>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace platform {
 
 // The page element behind a window; a member control has none until its
-// dialog binds it to a template control. Elements call their windows'
-// handlers through the static members.
+// dialog binds it to a template control.
 struct Window::Native {
     enum class Kind { Dialog, Edit, Static, Painted };
 
@@ -26,45 +33,24 @@ struct Window::Native {
     Native(const Native&) = delete;
     Native& operator=(const Native&) = delete;
 
-    static void Paint(PaintedStatic& control) { control.OnPaint(); }
-    static void Paint(Dialog& dialog) { dialog.OnPaint(); }
-    static void Command(Dialog& dialog, int id) { dialog.OnCommand(id); }
-    static void SystemCommand(Dialog& dialog, std::uint32_t id) { dialog.OnSystemCommand(id, 0); }
-
     Kind kind;
     std::int32_t element = 0;
     Point size; // in CSS pixels, once laid out
 };
 
-// A painted control's picture, kept between paints so that drawing outside
-// a paint request lands on top of what the control shows: RGBA pixels over
-// the device pixels of the control's canvas.
+// A painted control's picture over the device pixels of its canvas.
 struct PaintedNative : Window::Native {
     PaintedNative() : Native(Kind::Painted) {}
 
-    std::vector<std::uint32_t> pixels;
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    int k = 1;
+    Picture picture;
 };
 
 // A dialog's window and what the dialog keeps of its template.
-struct DialogNative : Window::Native {
-    struct Control {
-        const ControlTemplate* item;
-        Window* member; // none for the controls the dialog builds itself
-        std::int32_t element;
-    };
-
+struct DialogNative : Window::Native, DialogCore {
     DialogNative(Dialog& dialog, const DialogTemplate& dialogTemplate)
-        : Native(Kind::Dialog), dialog(dialog), dialogTemplate(dialogTemplate) {}
+        : Native(Kind::Dialog), DialogCore(dialogTemplate), dialog(dialog) {}
 
     Dialog& dialog;
-    const DialogTemplate& dialogTemplate;
-    BaseUnits base;
-    std::vector<Control> controls;
-    std::unique_ptr<SystemMenu> systemMenu;
-    bool created = false;
     bool ended = false;
     int result = 0;
 };

@@ -39,8 +39,7 @@ void Window::SetAccessibleDescription(std::u16string_view description) {
 // other windows measure in CSS pixels, as laid out from their template.
 Rect Window::GetClientRect() const {
     if (native_->kind == Native::Kind::Painted) {
-        const auto& painted = static_cast<const PaintedNative&>(*native_);
-        return {0, 0, painted.width / painted.k, painted.height / painted.k};
+        return static_cast<const PaintedNative&>(*native_).picture.ClientRect();
     }
     return {0, 0, native_->size.x, native_->size.y};
 }

@@ -1,6 +1,7 @@
 #include "platform/controls.h"
 
 #include "edit_length_limit.h"
+#include "handlers.h"
 #include "native.h"
 #include "text.h"
 
@@ -11,6 +12,14 @@ namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
 
+// Paints the control on `dc`, as a paint request would on the window.
+void Print(PaintedStatic& control, HDC dc) {
+    Window::Native& native = control.GetNative();
+    native.printing = dc;
+    Handlers::Paint(control);
+    native.printing = nullptr;
+}
+
 // Paint requests go to the control's OnPaint and nowhere else, so the static
 // control's own text and frame never show; so do requests to print the client
 // area on a given device context, which screenshots, PrintWindow and the
@@ -19,12 +28,11 @@ constexpr UINT_PTR kSubclassId = 1;
 LRESULT CALLBACK PaintedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                              DWORD_PTR control) {
     if (message == WM_PAINT) {
-        Window::Native::Paint(*reinterpret_cast<PaintedStatic*>(control));
+        Handlers::Paint(*reinterpret_cast<PaintedStatic*>(control));
         return 0;
     }
     if (message == WM_PRINTCLIENT) {
-        Window::Native::Print(*reinterpret_cast<PaintedStatic*>(control),
-                              reinterpret_cast<HDC>(wParam));
+        Print(*reinterpret_cast<PaintedStatic*>(control), reinterpret_cast<HDC>(wParam));
         return 0;
     }
     if (message == WM_NCDESTROY) {
@@ -54,13 +62,6 @@ struct EditNative : Window::Native {
 };
 
 } // namespace
-
-void Window::Native::Print(PaintedStatic& control, HDC dc) {
-    Native& native = control.GetNative();
-    native.printing = dc;
-    control.OnPaint();
-    native.printing = nullptr;
-}
 
 Edit::Edit() : Window(std::make_unique<EditNative>()) {}
 

@@ -1,5 +1,6 @@
 #include "platform/dialog.h"
 
+#include "handlers.h"
 #include "native.h"
 #include "platform/win32/access.h"
 #include "platform/win32/dialog_template.h"
@@ -16,6 +17,38 @@ DialogNative& StateOf(const Dialog& dialog) {
     return static_cast<DialogNative&>(dialog.GetNative());
 }
 
+// The dialog's message table: what a handler does not take gets the dialog
+// manager's default handling.
+INT_PTR Dispatch(Dialog& dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        return Handlers::DialogInit(dialog) ? TRUE : FALSE;
+    case WM_COMMAND:
+        // Clicks, Enter and Escape; the controls' other notifications, such
+        // as an edit's change, are not handled.
+        if (HIWORD(wParam) != 0) {
+            return FALSE;
+        }
+        Handlers::Command(dialog, LOWORD(wParam));
+        return TRUE;
+    case WM_SYSCOMMAND:
+        Handlers::SystemCommand(dialog, static_cast<std::uint32_t>(wParam), lParam);
+        return TRUE;
+    case WM_PAINT:
+        Handlers::Paint(dialog);
+        return TRUE;
+    case WM_QUERYDRAGICON: {
+        const Icon icon = Handlers::DragIconQuery(dialog);
+        return icon.GetNative() ? reinterpret_cast<INT_PTR>(icon.GetNative()->big) : FALSE;
+    }
+    case WM_NCDESTROY:
+        dialog.GetNative().hwnd = nullptr;
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
 // The dialog manager's procedure for every platform dialog: the dialog object
 // comes with the initialisation message and is kept in the window after it.
 INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -27,7 +60,7 @@ INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     if (!dialog) {
         return FALSE;
     }
-    return Window::Native::Dispatch(*dialog, message, wParam, lParam);
+    return Dispatch(*dialog, message, wParam, lParam);
 }
 
 // A dialog without a parent belongs to the thread's active window, or else to
@@ -46,37 +79,6 @@ HWND OwnerOf(const DialogNative& state) {
 
 } // namespace
 
-// The dialog's message table: what a handler does not take gets the dialog
-// manager's default handling.
-INT_PTR Window::Native::Dispatch(Dialog& dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_INITDIALOG:
-        return dialog.OnDialogInit() ? TRUE : FALSE;
-    case WM_COMMAND:
-        // Clicks, Enter and Escape; the controls' other notifications, such
-        // as an edit's change, are not handled.
-        if (HIWORD(wParam) != 0) {
-            return FALSE;
-        }
-        dialog.OnCommand(LOWORD(wParam));
-        return TRUE;
-    case WM_SYSCOMMAND:
-        dialog.OnSystemCommand(static_cast<std::uint32_t>(wParam), lParam);
-        return TRUE;
-    case WM_PAINT:
-        dialog.OnPaint();
-        return TRUE;
-    case WM_QUERYDRAGICON: {
-        const Icon icon = dialog.OnDragIconQuery();
-        return icon.GetNative() ? reinterpret_cast<INT_PTR>(icon.GetNative()->big) : FALSE;
-    }
-    case WM_NCDESTROY:
-        dialog.GetNative().hwnd = nullptr;
-        return FALSE;
-    default:
-        return FALSE;
-    }
-}
 
 Dialog::Dialog(const DialogTemplate& dialogTemplate, Window* parent)
     : Window(std::make_unique<DialogNative>(dialogTemplate, parent)) {}

@@ -1,5 +1,13 @@
 #pragma once
 
+// The Win32 backend: every operation of platform's headers over the window
+// system's own API. The dialog manager builds dialogs from in-memory
+// templates, so it lays them out, orders and focuses their controls and keeps
+// the window menu itself; painted controls draw on the window at once, with
+// GDI. What it cannot do as the others do: show 确定 on a system in another
+// language (the message box's button is the system's own). See
+// platform/README.md.
+
 #include "platform/controls.h"
 #include "platform/dialog.h"
 #include "platform/resources.h"
@@ -15,18 +23,12 @@
 namespace platform {
 
 // The window behind a platform window: none until its dialog creates it or
-// attaches it to a template control. Window procedures reach their windows'
-// protected handlers through the static members.
+// attaches it to a template control.
 struct Window::Native {
     virtual ~Native() = default;
 
     // A dialog has taken the template control `hwnd` for this member.
     virtual void Attach(HWND control) { hwnd = control; }
-
-    static void Paint(PaintedStatic& control) { control.OnPaint(); }
-    // Paints the control on `dc`, as a paint request would on the window.
-    static void Print(PaintedStatic& control, HDC dc);
-    static INT_PTR Dispatch(Dialog& dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND hwnd = nullptr;
     // While the window answers a print request: the device context it paints
