@@ -133,17 +133,6 @@ mergeInto(LibraryManager.library, {
       Page.post(2, window, Number(item.dataset.command));
     },
 
-    // When the device pixel ratio changes, as on a zoom or a move to another
-    // screen, every open window is placed anew, and painted anew where its
-    // canvases now cover other device pixels.
-    watchRatio: function() {
-      const query = matchMedia('(resolution: ' + window.devicePixelRatio + 'dppx)');
-      query.addEventListener('change', () => {
-        Layout.refresh();
-        Page.watchRatio();
-      }, {once: true});
-    },
-
     // A finger held still on the window's face for a while opens its menu
     // where it is, as iOS sends no contextmenu for it; the click its
     // release may bring is not a click. Fields keep their own long press,
@@ -220,11 +209,7 @@ mergeInto(LibraryManager.library, {
     return Asyncify.handleSleep((wakeUp) => {
       Page.mark('vidad-program-started');
       Page.setState('loading');
-      addEventListener('resize', Layout.refresh);
-      if (window.visualViewport) {
-        visualViewport.addEventListener('resize', Layout.refresh);
-      }
-      Page.watchRatio();
+      Layout.watch();
       // Keys that reach no control, as after a click beside the dialog, go
       // to the topmost window, which on a desktop would have kept the focus.
       document.addEventListener('keydown', (event) => {
@@ -341,7 +326,7 @@ mergeInto(LibraryManager.library, {
     }
   },
 
-  vidad_create_control__deps: ['$Page'],
+  vidad_create_control__deps: ['$Page', '$DevicePixels'],
   vidad_create_control: function(handle, controlClass, id, style, x, y, width, height) {
     const kVisible = 0x10000000;
     const kDefPushButton = 0x1;
@@ -381,7 +366,7 @@ mergeInto(LibraryManager.library, {
         control.width = 0;
         control.height = 0;
         control.vidadRect = [x, y, width, height];
-        Layout.observe(control);
+        DevicePixels.observe(control);
         break;
       default:
         control = document.createElement('div');
@@ -417,7 +402,7 @@ mergeInto(LibraryManager.library, {
     }
   },
 
-  vidad_remove__deps: ['$Page'],
+  vidad_remove__deps: ['$Page', '$DevicePixels'],
   vidad_remove: function(handle) {
     const element = Page.elements[handle];
     if (!element) {
@@ -426,7 +411,7 @@ mergeInto(LibraryManager.library, {
     if (element instanceof HTMLDialogElement && element.open) {
       element.close();
     }
-    Layout.unobserve(element);
+    DevicePixels.unobserve(element);
     (element.vidadOuter || element).remove();
     Page.elements[handle] = null;
     Page.free.push(handle);
@@ -476,17 +461,17 @@ mergeInto(LibraryManager.library, {
     }
   },
 
-  vidad_fit_canvas__deps: ['$Page', '$Layout'],
+  vidad_fit_canvas__deps: ['$Page', '$DevicePixels'],
   vidad_fit_canvas: function(handle, fitted) {
     const canvas = Page.elements[handle];
     let size = [0, 0, 1];
     if (canvas instanceof HTMLCanvasElement) {
-      const [width, height] = Layout.deviceSize(canvas);
+      const [width, height] = DevicePixels.size(canvas);
       if (canvas.width !== width || canvas.height !== height) {
         canvas.width = width;
         canvas.height = height;
       }
-      size = [width, height, Layout.pixelBlock(canvas)];
+      size = [width, height, DevicePixels.pixelBlock(canvas)];
     }
     HEAP32.set(size, fitted >> 2);
   },
