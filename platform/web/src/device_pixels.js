@@ -1,7 +1,7 @@
 // The device pixels each canvas covers: as the engine reports them or as
 // the page counts them, and the windows painted anew when they change.
 mergeInto(LibraryManager.library, {
-  $DevicePixels__deps: ['$Page', '$Layout'],
+  $DevicePixels__deps: ['$Page', '$Layout', '$Windows'],
   $DevicePixels: {
     observer: null,
 
@@ -74,10 +74,10 @@ mergeInto(LibraryManager.library, {
       for (const canvas of canvases) {
         const [width, height] = DevicePixels.size(canvas);
         if (width !== canvas.width || height !== canvas.height) {
-          windows.add(Page.windowOf(canvas));
+          windows.add(Windows.windowOf(canvas));
         }
       }
-      windows.forEach((window) => window && Page.post(4, window.vidadHandle, 0));
+      windows.forEach((window) => window && Page.post('web::kRepaintEvent', window.vidadHandle, 0));
     },
   },
 });
