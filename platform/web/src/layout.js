@@ -1,9 +1,9 @@
 // Where the page puts its windows and how large it shows them. A window is
 // laid out in its template's pixels and shown at one scale (CSS zoom), so
 // every control keeps its place; its canvases hold the device pixels they
-// cover, each shown as is.
+// cover, each shown as is (device_pixels.js).
 mergeInto(LibraryManager.library, {
-  $Layout__deps: ['$Page'],
+  $Layout__deps: ['$HitAreas', '$DevicePixels'],
   $Layout: {
     // CSS pixels kept free between a window and the viewport's edges, and
     // above the application window on a tall viewport.
@@ -15,7 +15,6 @@ mergeInto(LibraryManager.library, {
     touchTarget: 44,
     // iOS zooms the page into a focused field whose text is smaller.
     fieldText: 16,
-    observer: null,
     zoomed: null,
 
     // Whether the engine reports a box's device pixels to a ResizeObserver.
@@ -189,7 +188,7 @@ mergeInto(LibraryManager.library, {
       // Rounded up, so that the engine's rounding keeps the text as large.
       Layout.setVariable(window, '--touch-field-text',
           Math.ceil(Layout.fieldText / scale * 100) / 100 + 'px');
-      Layout.hitAreas(shape, scale);
+      HitAreas.place(shape, scale);
     },
 
     // Sets a custom property that has changed; one that has not is left
@@ -204,168 +203,37 @@ mergeInto(LibraryManager.library, {
       return Layout.coarse() ? Layout.touchTarget : Layout.minimumTarget;
     },
 
-    // Each control's hit area grows to the touch target's size where its
-    // neighbours' leave room and to the minimum where they do not, by the
-    // insets of its ::before from its padding box, in the window's own
-    // pixels. Inside the client area it stays inside it.
-    hitAreas: function(shape, scale) {
-      const targets = shape.targets;
-      const want = Layout.touchTarget / scale;
-      let areas = targets.map((t) => Layout.grow(t.rect, want));
-      const settle = () => {
-        for (let i = 0; i < targets.length; ++i) {
-          for (let j = i + 1; j < targets.length; ++j) {
-            Layout.part(targets[i].rect, areas[i], targets[j].rect, areas[j]);
-          }
-        }
-        areas = areas.map((a, i) => (targets[i].inClient ? Layout.clip(a, shape.client) : a));
-      };
-      settle();
-      // What one side could not take, the other side takes where it can.
-      areas = areas.map((a) => {
-        const dx = Math.max(0, want - (a.right - a.left));
-        const dy = Math.max(0, want - (a.bottom - a.top));
-        return {left: a.left - dx, top: a.top - dy, right: a.right + dx, bottom: a.bottom + dy};
-      });
-      settle();
-      targets.forEach((t, i) => {
-        const area = Layout.union(areas[i], Layout.grow(t.rect, Layout.minimumTarget / scale));
-        const r = t.rect;
-        const insets = [area.top - r.top, r.right - area.right, r.bottom - area.bottom,
-          area.left - r.left];
-        Layout.setVariable(t.element, '--hit',
-            insets.map((n, side) => n - t.border[side] + 'px').join(' '));
-      });
-    },
-
     rectIn: function(b, origin) {
       return {left: b.left - origin.left, top: b.top - origin.top,
         right: b.right - origin.left, bottom: b.bottom - origin.top};
-    },
-
-    // The rectangle grown about its middle to at least size x size.
-    grow: function(r, size) {
-      const dx = Math.max(0, (size - (r.right - r.left)) / 2);
-      const dy = Math.max(0, (size - (r.bottom - r.top)) / 2);
-      return {left: r.left - dx, top: r.top - dy, right: r.right + dx, bottom: r.bottom + dy};
-    },
-
-    clip: function(a, within) {
-      return {left: Math.max(a.left, within.left), top: Math.max(a.top, within.top),
-        right: Math.min(a.right, within.right), bottom: Math.min(a.bottom, within.bottom)};
-    },
-
-    union: function(a, b) {
-      return {left: Math.min(a.left, b.left), top: Math.min(a.top, b.top),
-        right: Math.max(a.right, b.right), bottom: Math.max(a.bottom, b.bottom)};
-    },
-
-    // Two grown areas that overlap give up their growth on the sides that
-    // face each other, sharing the gap between the controls.
-    part: function(r1, a1, r2, a2) {
-      const overlap = a1.left < a2.right && a2.left < a1.right &&
-          a1.top < a2.bottom && a2.top < a1.bottom;
-      if (!overlap) {
-        return;
-      }
-      const gapX = Math.max(r2.left - r1.right, r1.left - r2.right);
-      const gapY = Math.max(r2.top - r1.bottom, r1.top - r2.bottom);
-      if (Math.max(gapX, gapY) < 0) {
-        return; // the controls themselves overlap
-      }
-      const across = gapX >= gapY;
-      const near = across ? 'right' : 'bottom';
-      const far = across ? 'left' : 'top';
-      const gap = Math.max(0, across ? gapX : gapY);
-      if (r1[near] > r2[far]) {
-        Layout.part(r2, a2, r1, a1);
-        return;
-      }
-      const middle = r1[near] + gap / 2;
-      a1[near] = Math.min(a1[near], Math.max(r1[near], middle));
-      a2[far] = Math.max(a2[far], Math.min(r2[far], middle));
-    },
-
-    // The canvas's device pixels: as the engine reported them, or where it
-    // reports none, its edges moved onto whole device pixels and counted.
-    deviceSize: function(canvas) {
-      if (canvas.vidadDevice) {
-        return canvas.vidadDevice;
-      }
-      if (!Layout.reportsDevicePixels()) {
-        Layout.align(canvas);
-      }
-      const ratio = Layout.ratio();
-      const b = Layout.box(canvas);
-      return [Math.round(b.right * ratio) - Math.round(b.left * ratio),
-        Math.round(b.bottom * ratio) - Math.round(b.top * ratio)];
-    },
-
-    // Places the canvas of the template rectangle [x, y, width, height] so
-    // that its edges fall on the device pixels nearest to them.
-    align: function(canvas) {
-      const [x, y, width, height] = canvas.vidadRect;
-      const scale = Layout.zoomOf(canvas.parentElement);
-      const client = Layout.box(canvas.parentElement);
-      const ratio = Layout.ratio();
-      const edge = (start, at) => Math.round((start + at * scale) * ratio);
-      const left = edge(client.left, x);
-      const top = edge(client.top, y);
-      const css = (device, start) => (device / ratio - start) / scale + 'px';
-      Object.assign(canvas.style, {
-        left: css(left, client.left), top: css(top, client.top),
-        width: (edge(client.left, x + width) - left) / ratio / scale + 'px',
-        height: (edge(client.top, y + height) - top) / ratio / scale + 'px',
-      });
-    },
-
-    // The side of the square of device pixels that stands for one of the
-    // canvas's template pixels: the whole part of their ratio, at least 1.
-    pixelBlock: function(canvas) {
-      return Math.max(1, Math.floor(Layout.ratio() * Layout.zoomOf(canvas) + 1e-6));
-    },
-
-    // The engine tells each canvas's device pixels after layout and before
-    // the frame is drawn; a canvas whose bitmap no longer matches them has
-    // its window painted anew at once.
-    observe: function(canvas) {
-      if (!Layout.reportsDevicePixels()) {
-        return;
-      }
-      Layout.observer = Layout.observer || new ResizeObserver((entries) => {
-        for (const entry of entries) {
-          const size = entry.devicePixelContentBoxSize[0];
-          entry.target.vidadDevice = [size.inlineSize, size.blockSize];
-        }
-        Layout.repaintResized(entries.map((entry) => entry.target));
-      });
-      Layout.observer.observe(canvas, {box: 'device-pixel-content-box'});
-    },
-
-    unobserve: function(element) {
-      if (Layout.observer && element instanceof HTMLCanvasElement) {
-        Layout.observer.unobserve(element);
-      }
-    },
-
-    // Each window of the canvases once whose bitmaps no longer match the
-    // device pixels they cover is painted anew.
-    repaintResized: function(canvases) {
-      const windows = new Set();
-      for (const canvas of canvases) {
-        const [width, height] = Layout.deviceSize(canvas);
-        if (width !== canvas.width || height !== canvas.height) {
-          windows.add(Page.windowOf(canvas));
-        }
-      }
-      windows.forEach((window) => window && Page.post(4, window.vidadHandle, 0));
     },
 
     // After the viewport or the device pixels changed: every window in its
     // place, and every canvas that now covers other device pixels painted.
     refresh: function() {
       Layout.arrange();
-      Layout.repaintResized(document.querySelectorAll('dialog.window[open] .client canvas'));
+      DevicePixels.repaintResized(document.querySelectorAll('dialog.window[open] .client canvas'));
+    },
+
+    // Every change of the viewport or of the device pixel ratio refreshes
+    // the page.
+    watch: function() {
+      addEventListener('resize', Layout.refresh);
+      if (window.visualViewport) {
+        visualViewport.addEventListener('resize', Layout.refresh);
+      }
+      Layout.watchRatio();
+    },
+
+    // When the device pixel ratio changes, as on a zoom or a move to another
+    // screen, every open window is placed anew, and painted anew where its
+    // canvases now cover other device pixels.
+    watchRatio: function() {
+      const query = matchMedia('(resolution: ' + window.devicePixelRatio + 'dppx)');
+      query.addEventListener('change', () => {
+        Layout.refresh();
+        Layout.watchRatio();
+      }, {once: true});
     },
   },
 });

@@ -1,18 +1,21 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
-// What the page's script (page.js) does for the backend. Elements are
-// handles into the script's table, 0 being none; texts cross as UTF-16 with
-// their length. The script never calls into the program: it queues events,
-// and the innermost modal run takes them (see modal_run.h).
+// What the page's scripts (page.js and those beside it) do for the backend.
+// Elements are handles into the scripts' table, 0 being none; texts cross
+// as UTF-16 with their length. The scripts never call into the program:
+// they queue events, and the innermost modal run takes them (see
+// modal_run.h).
 extern "C" {
 
 // Sleeps until the next event; fills kind, window and argument.
 void vidad_wait_event(std::int32_t* event);
-// Sets the page up for the program, then sleeps until the dialog font is
-// ready to measure and draw.
-void vidad_start_page();
+// Sets the page up for the program with the numbers they share (the JSON
+// text of web::PageNumbers), then sleeps until the dialog font is ready to
+// measure and draw.
+void vidad_start_page(const char16_t* numbers, std::int32_t length);
 
 // The fonts' own measures, in CSS pixels: the 52 Latin letters' advance
 // and the height of a line, in the dialog font at `pixelSize`.
@@ -24,7 +27,7 @@ std::int32_t vidad_font_height(double pixelSize);
 std::int32_t vidad_create_window(std::int32_t templateId, bool modal, std::int32_t clientWidth,
                                  std::int32_t clientHeight, double pixelSize);
 void vidad_show_window(std::int32_t window);
-void vidad_set_window_icon(std::int32_t window, std::int32_t size);
+void vidad_set_window_icon(std::int32_t window, std::int32_t iconId);
 
 // A control of the class (ControlClass, kIconControl or kCanvasControl) in the window's
 // client area at the pixel rectangle; appended after those before it.
@@ -55,7 +58,7 @@ void vidad_put_pixels(std::int32_t canvas, const std::uint32_t* pixels, std::int
 void vidad_clear_painting(std::int32_t window);
 void vidad_text_out(std::int32_t window, std::int32_t x, std::int32_t y, const char16_t* text,
                     std::int32_t length, bool opaque);
-void vidad_draw_icon(std::int32_t window, std::int32_t x, std::int32_t y, std::int32_t size);
+void vidad_draw_icon(std::int32_t window, std::int32_t x, std::int32_t y, std::int32_t iconId);
 
 // The window menu at the place it was asked for: items are added, then shown.
 void vidad_menu_add(std::int32_t window, std::uint32_t commandId, const char16_t* text,
@@ -88,5 +91,11 @@ inline constexpr std::int32_t kIconControl = 3;
 inline constexpr std::int32_t kCanvasControl = 4;
 inline constexpr std::int32_t kAriaLabel = 0;
 inline constexpr std::int32_t kAriaDescription = 1;
+
+// The numbers of this file and of the templates' styles, ids and classes
+// that the page's scripts use, as a JSON object keyed by their C++ names
+// below namespace platform ("ws::kVisible"), so that the scripts write
+// none of their own.
+std::u16string PageNumbers();
 
 } // namespace platform::web
