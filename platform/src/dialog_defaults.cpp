@@ -2,18 +2,19 @@
 
 namespace platform {
 
-// The dialog's own initialisation: its members take their template controls.
-// True lets the first tab stop take the focus.
+// A dialog without members binds nothing.
 void Dialog::BindControls(DataExchange&) {}
 
+// The dialog's own initialisation: its members take their template controls.
+// True lets the first tab stop take the focus.
 bool Dialog::OnDialogInit() {
     DataExchange dx(*this);
     BindControls(dx);
     return true;
 }
 
-// No picture of its own, so on Windows the window system picks one; Qt,
-// which drags no minimized window, never asks.
+// No picture of its own, so on Windows the window system picks one; the
+// other backends drag no minimized window and never ask.
 Icon Dialog::OnDragIconQuery() {
     return {};
 }

@@ -63,10 +63,8 @@ public:
     explicit PaintSurface(Window& window);
 };
 
-// Draws on the control at once, outside a paint request. A toolkit that
-// cannot draw on a window outside its paint request repaints the whole
-// control before returning instead, which shows the same drawing on top of
-// the control's own picture.
+// Draws on the control at once, outside a paint request, over what it
+// shows: an earlier drawing stays until the control is repainted.
 void DrawNow(PaintedStatic& control, const std::function<void(Surface&)>& draw);
 
 } // namespace platform

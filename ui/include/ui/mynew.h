@@ -32,9 +32,10 @@ public:
     void SetEmotionDay(std::int32_t day);
     void SetPhysicalDay(std::int32_t day);
 
-    // Shows the marker for the stored kind and day at once; where the
-    // toolkit repaints the whole control for it, a marker drawn earlier goes
-    // away. Screen readers hear where today stands through the description.
+    // Shows the marker for the stored kind and day at once, over what the
+    // control shows: a marker drawn earlier stays beside it until the control
+    // is repainted. Screen readers hear where today stands through the
+    // description.
     void DrawDayMarker();
 
 protected:
