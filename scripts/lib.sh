@@ -78,45 +78,12 @@ qob_install_packages() {
   fi
 }
 
-# qob_build NAME [cmake options...]: configure (quick once configured, and
-# it picks up changed options), then build incrementally.
+# qob_build PRESET...: configure each with its preset (quick once
+# configured, and it picks up a changed preset), then build incrementally.
+# The presets, in CMakePresets.json, say what each build is.
 qob_build() {
-  local name=$1
-  shift
-  local dir="$QOB_ROOT/build/$name"
-  cmake -S "$QOB_ROOT" -B "$dir" -G Ninja "$@" >/dev/null
-  cmake --build "$dir"
-}
-
-# The program alone, optimised, with nothing the tests or benchmarks need:
-# what the run command builds from the run packages only.
-qob_build_program() {
-  qob_build program -DCMAKE_BUILD_TYPE=Release \
-    -DQOB_WITH_TESTS=OFF -DQOB_WITH_BENCH=OFF
-}
-
-qob_build_default() {
-  qob_build default -DCMAKE_BUILD_TYPE=RelWithDebInfo
-}
-
-qob_build_sanitize() {
-  qob_build sanitize -DCMAKE_BUILD_TYPE=Debug \
-    -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_CXX_FLAGS="-O1 -fno-omit-frame-pointer -fsanitize=address,undefined -fno-sanitize-recover=all" \
-    -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
-    -DQOB_WITH_BENCH=OFF -DQOB_WITH_REAL_WINDOW_TESTS=OFF
-}
-
-# The fuzz build leaves the user interface out, so it also proves that the
-# calculation core builds with no Qt at all.
-qob_build_fuzz() {
-  qob_build fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all" \
-    -DQOB_WITH_GUI=OFF -DQOB_WITH_BENCH=OFF -DQOB_WITH_TESTS=OFF -DQOB_WITH_FUZZ=ON
-}
-
-# The web page, with the presets: its site lands in build/web/site.
-qob_build_web() {
-  (cd "$QOB_ROOT" && cmake --preset web >/dev/null && cmake --build --preset web)
+  local preset
+  for preset in "$@"; do
+    (cd "$QOB_ROOT" && cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset") || return
+  done
 }
