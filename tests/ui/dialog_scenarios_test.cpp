@@ -198,7 +198,8 @@ TEST_P(TableText, GetsTheOneVerdictOfEveryBuild) {
 INSTANTIATE_TEST_SUITE_P(Fields, TableText, testing::ValuesIn(FieldTexts()));
 
 TEST_F(Scenario, WindowMenuOffersMinimizeCloseAndAbout) {
-    EXPECT_EQ(driver->OpenWindowMenu(), (Texts{u"最小化(&N)", u"关闭(&C)", u"-", u"关于vidad(&A)..."}));
+    EXPECT_EQ(driver->OpenWindowMenu(),
+              (Texts{u"最小化(&N)", u"关闭(&C)", u"-", u"关于vidad(&A)..."}));
 }
 
 TEST_F(Scenario, WindowMenuLeavesOutSeparatorAndAboutWithoutTheirString) {

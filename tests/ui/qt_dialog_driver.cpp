@@ -18,7 +18,8 @@ std::u16string ToU16(const QString& text) {
 QString ToQt(const std::u16string& text) {
     // Copied unit by unit: a conversion from UTF-16 would take a leading
     // byte order mark for its own.
-    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+    return QString(reinterpret_cast<const QChar*>(text.data()),
+                   static_cast<qsizetype>(text.size()));
 }
 
 // The dialog over Qt, shown offscreen (or on the display the tests run on),

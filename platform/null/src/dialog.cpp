@@ -52,8 +52,8 @@ DialogCore& dialog_hooks::CoreOf(const Dialog& dialog) {
 BaseUnits dialog_hooks::CreateDialogWindow(Dialog& dialog) {
     DialogNative& state = StateOf(dialog);
     state.text = state.dialogTemplate.caption;
-    state.area = MapDialogRect({0, 0, state.dialogTemplate.width, state.dialogTemplate.height},
-                               kBaseUnits);
+    state.area =
+        MapDialogRect({0, 0, state.dialogTemplate.width, state.dialogTemplate.height}, kBaseUnits);
     return kBaseUnits;
 }
 

@@ -1,5 +1,6 @@
-#include "platform/null/access.h"
 #include "system_clock.h"
+
+#include "platform/null/access.h"
 
 namespace platform {
 namespace {

@@ -21,7 +21,8 @@ void Window::SetAccessibleDescription(std::u16string_view description) {
 }
 
 Rect Window::GetClientRect() const {
-    return {0, 0, native_->area.right - native_->area.left, native_->area.bottom - native_->area.top};
+    return {0, 0, native_->area.right - native_->area.left,
+            native_->area.bottom - native_->area.top};
 }
 
 bool Window::IsIconic() const {

@@ -21,8 +21,7 @@ DeviceGrid GridOf(const QPainter& painter, QSize logicalSize) {
     grid.k = std::max(1, static_cast<int>(grid.ratio));
     grid.origin = toDevice.map(QPointF(0, 0));
     grid.first = Rounded(grid.origin);
-    const QPoint past =
-        Rounded(toDevice.map(QPointF(logicalSize.width(), logicalSize.height())));
+    const QPoint past = Rounded(toDevice.map(QPointF(logicalSize.width(), logicalSize.height())));
     grid.size = QSize(past.x() - grid.first.x(), past.y() - grid.first.y());
     return grid;
 }

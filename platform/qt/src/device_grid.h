@@ -13,8 +13,8 @@ namespace platform {
 struct DeviceGrid {
     QPointF origin; // the widget's top-left corner, unrounded
     qreal ratio = 1;
-    QPoint first;   // the device pixel of that corner
-    QSize size;     // in device pixels
+    QPoint first; // the device pixel of that corner
+    QSize size;   // in device pixels
     int k = 1;
 
     bool operator==(const DeviceGrid& other) const {

@@ -10,8 +10,8 @@
 // no such signal). See platform/README.md.
 
 #include "device_grid.h"
-#include "icon_size.h"
 #include "dialog_core.h"
+#include "icon_size.h"
 #include "picture.h"
 #include "platform/controls.h"
 #include "platform/dialog.h"

@@ -63,9 +63,8 @@ Dialog::Dialog(const DialogTemplate& dialogTemplate, Window*)
 Dialog::~Dialog() = default;
 
 BuiltControl::BuiltControl(const ControlTemplate& item)
-    : Window(std::make_unique<Native>(item.controlClass == ControlClass::Edit
-                                          ? Native::Kind::Edit
-                                          : Native::Kind::Static)) {}
+    : Window(std::make_unique<Native>(
+          item.controlClass == ControlClass::Edit ? Native::Kind::Edit : Native::Kind::Static)) {}
 
 DialogCore& dialog_hooks::CoreOf(const Dialog& dialog) {
     return StateOf(dialog);

@@ -79,7 +79,6 @@ HWND OwnerOf(const DialogNative& state) {
 
 } // namespace
 
-
 Dialog::Dialog(const DialogTemplate& dialogTemplate, Window* parent)
     : Window(std::make_unique<DialogNative>(dialogTemplate, parent)) {}
 
