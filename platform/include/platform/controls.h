@@ -10,8 +10,8 @@ namespace platform {
 class Edit : public Window {
 public:
     // The most characters it holds, as the window system's own edit control
-    // does by default; an insertion that would not fit is refused whole. The
-    // page's fields, which a browser does not cut, have no limit.
+    // does by default; an insertion that would not fit is refused whole,
+    // never cut (platform/README.md says which backend needs no limit).
     static constexpr int kMaxLength = 32767;
 
     Edit();
@@ -32,9 +32,8 @@ protected:
 
 // A static control that paints all of itself in OnPaint. It paints no
 // background, so its parent's shows wherever it draws nothing. It carries a
-// window class name of its own, which no backend registers: on Windows it
-// takes over its template's static control, and over Qt the name is a
-// property of its widget.
+// window class name of its own, which no backend registers: it takes over
+// its template's static control, and the backend keeps the name beside it.
 class PaintedStatic : public Static {
 public:
     explicit PaintedStatic(const char* className);

@@ -8,7 +8,8 @@
 namespace platform {
 namespace {
 
-// No font to measure: the base units of a common 9-pixel dialog font.
+// No font to measure: the base units of the shell dialog font at 8 points
+// and 96 pixels per inch.
 constexpr BaseUnits kBaseUnits{6, 13};
 
 Window::Native::Kind KindOf(const ControlTemplate& item) {
