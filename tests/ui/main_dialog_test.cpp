@@ -73,6 +73,20 @@ TEST_F(PressingOk, TakesSpacesAroundAndBetweenDigitsAndLeavesThemInTheField) {
     EXPECT_EQ(Edit(IDC_EDIT_YEAR).text(), " 19 83 ");
 }
 
+// The window system paints a restored window anew, so the markers an
+// earlier result left beside the current ones go.
+TEST_F(PressingOk, LeavesOnlyTheCurrentMarkersOnceRestoredFromMinimized) {
+    PressEnter();
+    SetToday(2027, 1, 5);
+    PressEnter();
+    ASSERT_EQ(MarkerColumns(IDC_CURVE_INTELLECT), (QList<int>{0, 13}));
+    Dlg().showMinimized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Dlg().isMinimized(); }, 2000));
+    Dlg().showNormal();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return MarkerColumns(IDC_CURVE_INTELLECT) == QList<int>{0}; }, 2000));
+}
+
 // A minimized window that paints itself centres its icon, half a spare pixel
 // rounding up. A window narrower than the icon starts it left of 0, except
 // one or two pixels narrower, where the division, truncating toward zero,
