@@ -83,8 +83,8 @@ TEST_F(PressingOk, LeavesOnlyTheCurrentMarkersOnceRestoredFromMinimized) {
     Dlg().showMinimized();
     ASSERT_TRUE(QTest::qWaitFor([&] { return Dlg().isMinimized(); }, 2000));
     Dlg().showNormal();
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return MarkerColumns(IDC_CURVE_INTELLECT) == QList<int>{0}; }, 2000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return MarkerColumns(IDC_CURVE_INTELLECT) == QList<int>{0}; }, 2000));
 }
 
 // A minimized window that paints itself centres its icon, half a spare pixel
