@@ -6,6 +6,17 @@ namespace platform {
 
 using surface_hooks::AreaOf;
 
+void AreaSurface::DrawOn(Picture& control, std::int32_t deviceWidth, std::int32_t deviceHeight,
+                         int k, bool fresh) {
+    picture = &control;
+    picture->Fit(deviceWidth, deviceHeight, k, fresh);
+    clip = picture->ClientRect();
+}
+
+void AreaSurface::FillArea(const Rect& area, ColorRef color) {
+    picture->Fill(area, color);
+}
+
 Rect Surface::ClientRect() const {
     return AreaOf(*native_).clip;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "picture.h"
 #include "platform/surface.h"
 
 namespace platform {
@@ -11,9 +12,16 @@ namespace platform {
 struct AreaSurface {
     virtual ~AreaSurface() = default;
 
-    // Fills an area of the surface's pixels that lies within `clip`.
-    virtual void FillArea(const Rect& area, ColorRef color) = 0;
+    // Draws on a painted control's picture from now on, fitted to the
+    // device pixels the control covers; `fresh` starts it empty.
+    void DrawOn(Picture& control, std::int32_t deviceWidth, std::int32_t deviceHeight, int k,
+                bool fresh);
 
+    // Fills an area of the surface's pixels that lies within `clip`: by
+    // default on the picture.
+    virtual void FillArea(const Rect& area, ColorRef color);
+
+    Picture* picture = nullptr;
     Rect clip;
     Point position;
     BackgroundMode backgroundMode = BackgroundMode::Opaque;

@@ -12,15 +12,9 @@ struct Surface::Native : AreaSurface {
         if (window.kind != Window::Native::Kind::Painted) {
             return;
         }
-        picture = &static_cast<PaintedNative&>(window).picture;
-        picture->Fit(window.area.right - window.area.left, window.area.bottom - window.area.top, 1,
-                     fresh);
-        clip = picture->ClientRect();
+        DrawOn(static_cast<PaintedNative&>(window).picture, window.area.right - window.area.left,
+               window.area.bottom - window.area.top, 1, fresh);
     }
-
-    void FillArea(const Rect& area, ColorRef color) override { picture->Fill(area, color); }
-
-    Picture* picture = nullptr;
 };
 
 AreaSurface& surface_hooks::AreaOf(Surface::Native& native) {

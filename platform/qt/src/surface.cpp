@@ -33,9 +33,8 @@ struct Surface::Native : AreaSurface {
         SetUp();
     }
     Native(PaintedNative& control, bool fresh) : control(&control), fresh(fresh) {
-        control.picture.Fit(control.grid.size.width(), control.grid.size.height(), control.grid.k,
-                            fresh);
-        clip = control.picture.ClientRect();
+        DrawOn(control.picture, control.grid.size.width(), control.grid.size.height(),
+               control.grid.k, fresh);
     }
     ~Native() override {
         if (control && !fresh) {
@@ -54,8 +53,8 @@ struct Surface::Native : AreaSurface {
     }
 
     void FillArea(const Rect& area, ColorRef color) override {
-        if (control) {
-            control->picture.Fill(area, color);
+        if (picture) {
+            AreaSurface::FillArea(area, color);
         } else {
             painter->fillRect(ToQRect(area), ToQColor(color));
         }

@@ -16,11 +16,9 @@ struct Surface::Native : AreaSurface {
             vidad_clear_painting(window.element);
             return;
         }
-        picture = &static_cast<PaintedNative&>(window).picture;
         std::int32_t fitted[3] = {};
         vidad_fit_canvas(window.element, fitted);
-        picture->Fit(fitted[0], fitted[1], fitted[2], fresh);
-        clip = picture->ClientRect();
+        DrawOn(static_cast<PaintedNative&>(window).picture, fitted[0], fitted[1], fitted[2], fresh);
     }
 
     ~Native() override {
@@ -33,10 +31,7 @@ struct Surface::Native : AreaSurface {
     Native(const Native&) = delete;
     Native& operator=(const Native&) = delete;
 
-    void FillArea(const Rect& area, ColorRef color) override { picture->Fill(area, color); }
-
     Window::Native& window;
-    Picture* picture = nullptr;
 };
 
 AreaSurface& surface_hooks::AreaOf(Surface::Native& native) {
